@@ -1,0 +1,116 @@
+#include "platform/win32/win32_file_system.h"
+
+#include "platform/win32/text_encoding.h"
+
+#include <windows.h>
+
+namespace {
+
+// Owns a file handle for the length of one operation.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (IsOpen())
+            CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, const std::string& content) {
+    size_t written = 0;
+    while (written < content.size()) {
+        DWORD chunk = 0;
+        const DWORD wanted = static_cast<DWORD>(content.size() - written);
+        if (!WriteFile(file, content.data() + written, wanted, &chunk, nullptr) || chunk == 0)
+            return false;
+        written += chunk;
+    }
+    return true;
+}
+
+bool WriteNewFile(const std::wstring& path, const std::string& content) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsOpen() && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
+}
+
+bool IsReadOnly(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+} // namespace
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(WideFromShiftJis(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
+    FileHandle file(CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return std::nullopt;
+    std::string content;
+    char buffer[65536];
+    DWORD got = 0;
+    while (::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+        content.append(buffer, got);
+    return content;
+}
+
+// The new content goes to a temporary file beside the old one, which is then
+// replaced in one step, so a crash or a full disk never leaves half a file.
+bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& content) {
+    const std::wstring target = WideFromShiftJis(path);
+    if (IsReadOnly(target))
+        return false;
+    const std::wstring temporary = target + L".new";
+    if (!WriteNewFile(temporary, content) ||
+        !MoveFileExW(temporary.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::vector<DirectoryEntry> Win32FileSystem::ListDirectory(const std::string& pattern) {
+    std::vector<DirectoryEntry> entries;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WideFromShiftJis(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return entries;
+    do {
+        DirectoryEntry entry;
+        entry.Name = ShiftJisFromWide(found.cFileName);
+        entry.IsDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        entry.IsHidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        entry.IsSystem = (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+        entries.push_back(entry);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return entries;
+}
+
+bool Win32FileSystem::CreateDirectory(const std::string& path) {
+    return CreateDirectoryW(WideFromShiftJis(path).c_str(), nullptr) != 0;
+}
+
+bool Win32FileSystem::CopyFile(const std::string& source, const std::string& target) {
+    return CopyFileW(WideFromShiftJis(source).c_str(), WideFromShiftJis(target).c_str(), FALSE) !=
+           0;
+}
+
+bool Win32FileSystem::DeleteFile(const std::string& path) {
+    return DeleteFileW(WideFromShiftJis(path).c_str()) != 0;
+}

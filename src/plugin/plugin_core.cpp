@@ -1,0 +1,132 @@
+#include "plugin/plugin_core.h"
+
+#include "catalogue/shift_jis.h"
+#include "platform/plugin_error.h"
+#include "settings/integer_text.h"
+
+const char kPluginName[] = "tarnwick for Namazu";
+
+namespace {
+
+const char kSettingsFileName[] = "tarnwick.ini";
+const int kFolderMenuId = 101;
+const int kPluginMenuPosition = 3;
+
+} // namespace
+
+PluginCore::PluginCore(PluginState& state, HostApi& host, HostMenu& menu, UserInterface& ui,
+                       PluginWindows& windows)
+    : state_(state), host_(host), menu_(menu), ui_(ui), windows_(windows) {}
+
+template <typename Work> void PluginCore::Guarded(Work work) {
+    try {
+        work();
+    } catch (const PluginError& error) {
+        ui_.ShowMessage(error.what());
+    }
+}
+
+std::string PluginCore::SettingsFileOf(WindowHandle window) {
+    return host_.GetAccount(window) + kSettingsFileName;
+}
+
+bool PluginCore::AutomaticUpdateDue() const {
+    const TSettings& settings = state_.Store.Settings;
+    return IntegerOr(settings.NowCountMail, 0) >= IntegerOr(settings.IntervalCountMail, 0);
+}
+
+int PluginCore::StartUp() {
+    const bool bound = host_.Bind();
+    if (!bound) {
+        ui_.ShowError(nullptr, "プラグインエラー",
+                      std::string("プラグイン「") + kPluginName + "」でエラーが発生しました。\r\n" +
+                          "AL-Mail32とプラグインのバージョンを確認してください");
+    }
+    state_.RunState = "Yet";
+    return bound ? -1 : 0;
+}
+
+void PluginCore::VersionInfo(WindowHandle window) { windows_.ShowAboutBox(window); }
+
+void PluginCore::Setup(WindowHandle window) { windows_.ShowSettingsDialog(window); }
+
+void PluginCore::FolderCreate(WindowHandle window) {
+    Guarded([&] {
+        SettingsStore& store = state_.Store;
+        store.IniFileName = SettingsFileOf(window);
+        if (!store.SettingsFileExists())
+            store.CreateDefaultSettings(store.IniFileName);
+        store.LoadSettings(store.IniFileName);
+        if (store.Settings.When == "StartUp" && state_.RunState == "Yet" &&
+            AutomaticUpdateDue()) {
+            menu_.BringToTop(window);
+            IndexingMenuProc(window);
+            state_.RunState = "Finished";
+        }
+    });
+}
+
+void PluginCore::FolderInitMenu(MenuHandle menu, int id) {
+    if (id != kFolderMenuId)
+        return;
+    MenuHandle pullDown = menu_.SubMenu(menu, kPluginMenuPosition);
+    if (pullDown == nullptr)
+        return;
+    const TSettings& settings = state_.Store.Settings;
+    menu_.AppendSeparator(pullDown);
+    menu_.AppendItem(pullDown, host_.RegistCallback(MenuCommand::Indexing),
+                     settings.IndexingMenuCaption);
+    menu_.AppendItem(pullDown, host_.RegistCallback(MenuCommand::Search),
+                     settings.SearchMenuCaption);
+}
+
+int PluginCore::RecFilter(const std::string& mailPath) {
+    Guarded([&] {
+        SettingsStore& store = state_.Store;
+        const size_t inbox = FindLastWhole(mailPath, "\\Inbox.box\\");
+        const std::string accountDir =
+            inbox == std::string::npos ? std::string() : mailPath.substr(0, inbox + 1);
+        store.IniFileName = accountDir + kSettingsFileName;
+        store.EnsureSettingsFile();
+        store.LoadSettings(store.IniFileName);
+        TSettings& settings = store.Settings;
+        settings.NowCountMail = std::to_string(IntegerOr(settings.NowCountMail, 0) + 1);
+        store.WriteMailCounter();
+    });
+    return 0;
+}
+
+void PluginCore::FolderEndRetrieve(WindowHandle window) {
+    state_.Store.IniFileName = SettingsFileOf(window);
+}
+
+void PluginCore::FolderClose(WindowHandle window) {
+    Guarded([&] {
+        SettingsStore& store = state_.Store;
+        store.IniFileName = SettingsFileOf(window);
+        store.EnsureSettingsFile();
+        store.LoadSettings(store.IniFileName);
+        if (store.Settings.When == "CleanUp" && AutomaticUpdateDue()) {
+            IndexingMenuProc(window);
+            state_.RunState = "Finished";
+        }
+    });
+}
+
+int PluginCore::IndexingMenuProc(WindowHandle window) {
+    if (state_.IndexingRunning) {
+        ui_.ShowError(window, "エラー", "現在インデックス作成中です。");
+        return 0;
+    }
+    windows_.ShowIndexDialog(window);
+    return 0;
+}
+
+int PluginCore::SearchMenuProc(WindowHandle window) {
+    state_.SearchFormula.clear();
+    state_.SearchTargets.clear();
+    const int result = windows_.ShowSearchDialog(window);
+    if (result == 1)
+        return windows_.ShowResultWindow(window);
+    return result - 1;
+}

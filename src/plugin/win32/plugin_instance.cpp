@@ -1,0 +1,36 @@
+#include "plugin/win32/plugin_instance.h"
+
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_user_interface.h"
+#include "plugin/win32/win32_host_api.h"
+#include "plugin/win32/win32_host_menu.h"
+#include "plugin/win32/win32_plugin_windows.h"
+
+namespace {
+
+LONG WINAPI IndexingMenuCallback(HWND window, LONG) {
+    return ThePlugin().IndexingMenuProc(window);
+}
+
+LONG WINAPI SearchMenuCallback(HWND window, LONG) { return ThePlugin().SearchMenuProc(window); }
+
+struct PluginInstance {
+    Win32FileSystem Files;
+    Win32UserInterface Ui;
+    Win32HostApi Host{IndexingMenuCallback, SearchMenuCallback};
+    Win32HostMenu Menu;
+    Win32PluginWindows Windows;
+    PluginState State{Files};
+    PluginCore Core{State, Host, Menu, Ui, Windows};
+};
+
+PluginInstance& Instance() {
+    static PluginInstance instance;
+    return instance;
+}
+
+} // namespace
+
+PluginCore& ThePlugin() { return Instance().Core; }
+
+UserInterface& TheUserInterface() { return Instance().Ui; }

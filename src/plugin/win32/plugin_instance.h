@@ -1,0 +1,8 @@
+#pragma once
+
+#include "plugin/plugin_core.h"
+#include "platform/user_interface.h"
+
+// The one plug-in per loaded library, wired to the Win32 services.
+PluginCore& ThePlugin();
+UserInterface& TheUserInterface();
