@@ -22,11 +22,11 @@ public:
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // Replaces the file in one step: readers see the old or the new content,
     // never a part. False when the system refuses; the old file is then whole.
-    virtual bool ReplaceFile(const std::string& path, const std::string& content) = 0;
+    virtual bool ReplaceContent(const std::string& path, const std::string& content) = 0;
     // The entries matching a wildcard pattern such as "c:\\dir\\*.box", in the
     // order the file system gives them.
     virtual std::vector<DirectoryEntry> ListDirectory(const std::string& pattern) = 0;
-    virtual bool CreateDirectory(const std::string& path) = 0;
-    virtual bool CopyFile(const std::string& source, const std::string& target) = 0;
-    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual bool MakeDirectory(const std::string& path) = 0;
+    virtual bool CopyOneFile(const std::string& source, const std::string& target) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
 };

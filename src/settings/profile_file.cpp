@@ -23,6 +23,6 @@ void ProfileFile::Write(const std::string& section, const std::string& key,
 void ProfileFile::Save() {
     if (!document_.IsModified())
         return;
-    if (unreadable_ || !files_.ReplaceFile(path_, document_.Serialize()))
+    if (unreadable_ || !files_.ReplaceContent(path_, document_.Serialize()))
         throw PluginError(path_ + " に書き込めません");
 }

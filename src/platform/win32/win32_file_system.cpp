@@ -70,7 +70,7 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
 
 // The new content goes to a temporary file beside the old one, which is then
 // replaced in one step, so a crash or a full disk never leaves half a file.
-bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& content) {
+bool Win32FileSystem::ReplaceContent(const std::string& path, const std::string& content) {
     const std::wstring target = WideFromShiftJis(path);
     if (IsReadOnly(target))
         return false;
@@ -102,15 +102,15 @@ std::vector<DirectoryEntry> Win32FileSystem::ListDirectory(const std::string& pa
     return entries;
 }
 
-bool Win32FileSystem::CreateDirectory(const std::string& path) {
+bool Win32FileSystem::MakeDirectory(const std::string& path) {
     return CreateDirectoryW(WideFromShiftJis(path).c_str(), nullptr) != 0;
 }
 
-bool Win32FileSystem::CopyFile(const std::string& source, const std::string& target) {
+bool Win32FileSystem::CopyOneFile(const std::string& source, const std::string& target) {
     return CopyFileW(WideFromShiftJis(source).c_str(), WideFromShiftJis(target).c_str(), FALSE) !=
            0;
 }
 
-bool Win32FileSystem::DeleteFile(const std::string& path) {
+bool Win32FileSystem::RemoveFile(const std::string& path) {
     return DeleteFileW(WideFromShiftJis(path).c_str()) != 0;
 }

@@ -6,9 +6,9 @@ class Win32FileSystem : public FileSystem {
 public:
     bool FileExists(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
-    bool ReplaceFile(const std::string& path, const std::string& content) override;
+    bool ReplaceContent(const std::string& path, const std::string& content) override;
     std::vector<DirectoryEntry> ListDirectory(const std::string& pattern) override;
-    bool CreateDirectory(const std::string& path) override;
-    bool CopyFile(const std::string& source, const std::string& target) override;
-    bool DeleteFile(const std::string& path) override;
+    bool MakeDirectory(const std::string& path) override;
+    bool CopyOneFile(const std::string& source, const std::string& target) override;
+    bool RemoveFile(const std::string& path) override;
 };

@@ -25,7 +25,7 @@ public:
         return found->second;
     }
 
-    bool ReplaceFile(const std::string& path, const std::string& content) override {
+    bool ReplaceContent(const std::string& path, const std::string& content) override {
         if (ReadOnly.count(path) || Locked.count(path))
             return false;
         Files[path] = content;
@@ -34,16 +34,16 @@ public:
     }
 
     std::vector<DirectoryEntry> ListDirectory(const std::string&) override { return {}; }
-    bool CreateDirectory(const std::string& path) override {
+    bool MakeDirectory(const std::string& path) override {
         Directories.insert(path);
         return true;
     }
-    bool CopyFile(const std::string& source, const std::string& target) override {
+    bool CopyOneFile(const std::string& source, const std::string& target) override {
         auto found = Files.find(source);
         if (found == Files.end())
             return false;
         Files[target] = found->second;
         return true;
     }
-    bool DeleteFile(const std::string& path) override { return Files.erase(path) > 0; }
+    bool RemoveFile(const std::string& path) override { return Files.erase(path) > 0; }
 };
