@@ -1,0 +1,80 @@
+#include "platform/plugin_error.h"
+#include "platform/win32/text_encoding.h"
+#include "platform/win32/win32_file_system.h"
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace {
+
+// A fresh directory under the temporary directory, removed with its files.
+class TemporaryDirectory {
+public:
+    explicit TemporaryDirectory(const std::string& name) {
+        wchar_t base[MAX_PATH];
+        GetTempPathW(MAX_PATH, base);
+        Path = ShiftJisFromWide(base) + name + "\\";
+        CreateDirectoryW(WideFromShiftJis(Path).c_str(), nullptr);
+    }
+    ~TemporaryDirectory() {
+        Win32FileSystem files;
+        for (const DirectoryEntry& entry : files.ListDirectory(Path + "*")) {
+            const std::wstring file = WideFromShiftJis(Path + entry.Name);
+            SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(file.c_str());
+        }
+        RemoveDirectoryW(WideFromShiftJis(Path).c_str());
+    }
+    std::string Path;
+};
+
+std::vector<std::string> NamesIn(const std::string& directory) {
+    Win32FileSystem files;
+    std::vector<std::string> names;
+    for (const DirectoryEntry& entry : files.ListDirectory(directory + "*")) {
+        if (!entry.IsDirectory)
+            names.push_back(entry.Name);
+    }
+    return names;
+}
+
+TEST(Win32FileSystem, ReplacesContentInOneStepUnderAShiftJisPath) {
+    // 表 ends in the byte of a backslash.
+    TemporaryDirectory directory("予定表");
+    Win32FileSystem files;
+    const std::string path = directory.Path + "tarnwick.ini";
+    ASSERT_TRUE(files.ReplaceContent(path, "first"));
+    ASSERT_TRUE(files.ReplaceContent(path, "[General]\r\n値=ソ\r\n"));
+    EXPECT_EQ(files.ReadFile(path).value_or(""), "[General]\r\n値=ソ\r\n");
+    EXPECT_EQ(NamesIn(directory.Path), std::vector<std::string>{"tarnwick.ini"});
+    EXPECT_FALSE(files.FileExists(directory.Path + "missing.ini"));
+    EXPECT_FALSE(files.ReadFile(directory.Path + "missing.ini").has_value());
+}
+
+TEST(Win32FileSystem, ReadOnlyOrLockedSettingsAreReportedAndKeptWhole) {
+    TemporaryDirectory directory("locked");
+    Win32FileSystem files;
+    SettingsStore store(files);
+    store.IniFileName = directory.Path + "tarnwick.ini";
+    store.EnsureSettingsFile();
+    const std::string before = files.ReadFile(store.IniFileName).value_or("");
+    ASSERT_FALSE(before.empty());
+    store.Settings.When = "CleanUp";
+
+    const std::wstring wide = WideFromShiftJis(store.IniFileName);
+    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_THROW(store.SaveSettings(store.IniFileName), PluginError);
+    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(files.ReadFile(store.IniFileName).value_or(""), before);
+
+    HANDLE lock = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_THROW(store.SaveSettings(store.IniFileName), PluginError);
+    CloseHandle(lock);
+    EXPECT_EQ(files.ReadFile(store.IniFileName).value_or(""), before);
+    EXPECT_EQ(NamesIn(directory.Path), std::vector<std::string>{"tarnwick.ini"});
+}
+
+} // namespace
