@@ -1,0 +1,39 @@
+#include "platform/win32/dialog_base.h"
+
+#include "platform/win32/control_names.h"
+
+HINSTANCE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
+INT_PTR DialogBase::ShowModal(HWND owner, int templateId) {
+    return DialogBoxParamW(ThisModule(), MAKEINTRESOURCEW(templateId), owner, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+HWND DialogBase::CreateModeless(HWND owner, int templateId) {
+    return CreateDialogParamW(ThisModule(), MAKEINTRESOURCEW(templateId), owner, DialogProc,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK DialogBase::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
+        reinterpret_cast<DialogBase*>(lParam)->handle_ = window;
+    }
+    auto* dialog = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (dialog == nullptr)
+        return FALSE;
+    const INT_PTR handled = dialog->OnMessage(message, wParam, lParam);
+    if (message == WM_DESTROY)
+        ForgetControlNames(window);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        dialog->handle_ = nullptr;
+    }
+    return handled;
+}

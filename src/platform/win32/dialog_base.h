@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+// A dialog built from a DIALOGEX template of this module. The object is
+// found through GWLP_USERDATA from WM_INITDIALOG until WM_NCDESTROY; the
+// subclass handles messages in OnMessage.
+class DialogBase {
+public:
+    virtual ~DialogBase() = default;
+
+    // Shows the dialog modally over owner and returns its EndDialog result.
+    INT_PTR ShowModal(HWND owner, int templateId);
+    // Creates the dialog modeless, owned by owner (may be null); hidden until shown.
+    HWND CreateModeless(HWND owner, int templateId);
+
+    HWND Handle() const { return handle_; }
+
+protected:
+    // Returns TRUE when the message was handled, as a dialog procedure does.
+    virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    HWND Item(int id) const { return GetDlgItem(handle_, id); }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND handle_ = nullptr;
+};
+
+// The module (DLL or program) whose resources the plug-in's dialogs use.
+HINSTANCE ThisModule();
