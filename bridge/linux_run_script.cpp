@@ -1,0 +1,34 @@
+#include "linux_run_script.h"
+
+std::string QuoteForShell(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+std::string BuildLinuxRunScript(const LinuxCommand& command, const LinuxRunFiles& files) {
+    const std::string locale = QuoteForShell(command.locale);
+    const std::string pendingExitCode = QuoteForShell(files.exitCode + ".part");
+    std::string invocation = "exec " + QuoteForShell(command.program);
+    for (const std::string& argument : command.arguments) {
+        invocation += " " + QuoteForShell(argument);
+    }
+    const std::string filter = command.outputFilter.empty() ? "cat" : command.outputFilter;
+
+    std::string script;
+    script += "LANG=" + locale + " LC_ALL=" + locale + "\n";
+    script += "export LANG LC_ALL\n";
+    script += "{ (cd " + QuoteForShell(command.workDir) + " && " + invocation +
+              ") 2>&1; echo $? >" + pendingExitCode + "; } </dev/null | " + filter + " >" +
+              QuoteForShell(files.output) + " 2>&1\n";
+    // Renamed only now, so that the marker never appears before the output
+    // has been written in full.
+    script += "mv -f " + pendingExitCode + " " + QuoteForShell(files.exitCode) + "\n";
+    return script;
+}

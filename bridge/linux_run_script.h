@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What to run on the Linux side. Paths are Linux paths; arguments are
+// passed byte for byte.
+struct LinuxCommand {
+    std::string workDir;
+    std::string locale;  // LANG and LC_ALL for the program
+    std::string program; // looked up in PATH
+    std::vector<std::string> arguments;
+    std::string outputFilter; // shell command the output passes through; empty for none
+};
+
+// Where the script leaves its results. The exit code file appears only
+// after the output file is complete, so it is the completion marker.
+struct LinuxRunFiles {
+    std::string output;
+    std::string exitCode;
+};
+
+// One word for /bin/sh that stands for text unchanged.
+std::string QuoteForShell(const std::string& text);
+
+// A /bin/sh script that runs the command in its directory with its locale,
+// stdin empty, stderr merged into stdout, the output in files.output and
+// the exit code then in files.exitCode.
+std::string BuildLinuxRunScript(const LinuxCommand& command, const LinuxRunFiles& files);
