@@ -22,11 +22,17 @@ std::string BuildLinuxRunScript(const LinuxCommand& command, const LinuxRunFiles
     const std::string filter = command.outputFilter.empty() ? "cat" : command.outputFilter;
 
     std::string script;
+    for (const LinuxLink& link : command.links) {
+        script += "ln -s " + QuoteForShell(link.target) + " " + QuoteForShell(link.link) + "\n";
+    }
     script += "LANG=" + locale + " LC_ALL=" + locale + "\n";
     script += "export LANG LC_ALL\n";
     script += "{ (cd " + QuoteForShell(command.workDir) + " && " + invocation +
               ") 2>&1; echo $? >" + pendingExitCode + "; } </dev/null | " + filter + " >" +
               QuoteForShell(files.output) + " 2>&1\n";
+    for (const LinuxLink& link : command.links) {
+        script += "rm -f " + QuoteForShell(link.link) + "\n";
+    }
     // Renamed only now, so that the marker never appears before the output
     // has been written in full.
     script += "mv -f " + pendingExitCode + " " + QuoteForShell(files.exitCode) + "\n";

@@ -3,6 +3,12 @@
 #include <string>
 #include <vector>
 
+// A symbolic link that exists only while the command runs.
+struct LinuxLink {
+    std::string target;
+    std::string link;
+};
+
 // What to run on the Linux side. Paths are Linux paths; arguments are
 // passed byte for byte.
 struct LinuxCommand {
@@ -11,6 +17,7 @@ struct LinuxCommand {
     std::string program; // looked up in PATH
     std::vector<std::string> arguments;
     std::string outputFilter; // shell command the output passes through; empty for none
+    std::vector<LinuxLink> links;
 };
 
 // Where the script leaves its results. The exit code file appears only
@@ -23,7 +30,7 @@ struct LinuxRunFiles {
 // One word for /bin/sh that stands for text unchanged.
 std::string QuoteForShell(const std::string& text);
 
-// A /bin/sh script that runs the command in its directory with its locale,
-// stdin empty, stderr merged into stdout, the output in files.output and
-// the exit code then in files.exitCode.
+// A /bin/sh script that makes the links, runs the command in its directory
+// with its locale, removes the links again, with stdin empty, stderr merged into stdout, the output
+// in files.output and the exit code then in files.exitCode.
 std::string BuildLinuxRunScript(const LinuxCommand& command, const LinuxRunFiles& files);

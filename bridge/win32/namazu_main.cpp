@@ -12,25 +12,46 @@ namespace {
 const std::string kConfigOption = "--config";
 const std::string kDefaultNamazurc = "namazurc";
 
-// Writes the translated copy of the Windows file rcPath and returns the
-// option that names the copy.
-std::string TranslatedConfigOption(const std::string& rcPath, TemporaryFiles& files) {
-    const std::string copy = files.Path(".namazurc");
-    WriteFileBytes(copy, TranslateNamazurc(ReadFileBytes(rcPath), TranslatePath));
-    return kConfigOption + "=" + LinuxPathOf(copy);
-}
+// namazu reads its namazurc as text of the locale (Shift-JIS) and converts
+// it, so a directory name in UTF-8 would be garbled; the copy names the
+// index directory through a link with a plain name instead.
+class NamazurcCopier {
+public:
+    NamazurcCopier(LinuxCommand& command, TemporaryFiles& files)
+        : command_(command), files_(files) {}
+
+    // Writes the copy of the Windows file rcPath and returns the option
+    // that names the copy.
+    std::string ConfigOption(const std::string& rcPath) {
+        const std::string copy = files_.Path(".namazurc");
+        const PathTranslator linked = [this](const std::string& path) { return LinkTo(path); };
+        WriteFileBytes(copy, TranslateNamazurc(ReadFileBytes(rcPath), linked));
+        return kConfigOption + "=" + LinuxPathOf(copy);
+    }
+
+private:
+    std::string LinkTo(const std::string& windowsPath) {
+        const std::string link =
+            LinuxPathOf(files_.Path(".index" + std::to_string(command_.links.size())));
+        command_.links.push_back({LinuxPathOf(windowsPath), link});
+        return link;
+    }
+
+    LinuxCommand& command_;
+    TemporaryFiles& files_;
+};
 
 std::vector<std::string> WithTranslatedConfig(std::vector<std::string> arguments,
-                                              TemporaryFiles& files) {
+                                              NamazurcCopier& copier) {
     for (std::string& argument : arguments) {
         const std::string rcPath = OptionValue(argument, kConfigOption);
         if (!rcPath.empty()) {
-            argument = TranslatedConfigOption(rcPath, files);
+            argument = copier.ConfigOption(rcPath);
             return arguments;
         }
     }
     if (FileExists(kDefaultNamazurc)) {
-        arguments.insert(arguments.begin(), TranslatedConfigOption(kDefaultNamazurc, files));
+        arguments.insert(arguments.begin(), copier.ConfigOption(kDefaultNamazurc));
     }
     return arguments;
 }
@@ -40,7 +61,8 @@ LinuxCommand NamazuCommand(const std::vector<std::string>& arguments, TemporaryF
     // Shift-JIS queries in, Shift-JIS results out.
     command.locale = "ja_JP.SJIS";
     command.program = "namazu";
-    command.arguments = TranslateArguments(WithTranslatedConfig(arguments, files), TranslatePath);
+    NamazurcCopier copier(command, files);
+    command.arguments = TranslateArguments(WithTranslatedConfig(arguments, copier), TranslatePath);
     return command;
 }
 

@@ -38,7 +38,7 @@ protected:
     }
 
     LinuxCommand ShellCommand(const std::string& code, std::vector<std::string> arguments = {}) {
-        LinuxCommand command{dir_, "C", "sh", {"-c", code, "sh"}, ""};
+        LinuxCommand command{dir_, "C", "sh", {"-c", code, "sh"}, "", {}};
         command.arguments.insert(command.arguments.end(), arguments.begin(), arguments.end());
         return command;
     }
@@ -71,6 +71,16 @@ TEST_F(LinuxRunScriptTest, SendsOutputThroughTheFilter) {
     Run(command);
     EXPECT_EQ("MIXED CASE\n", ReadAll(files_.output));
     EXPECT_EQ("5\n", ReadAll(files_.exitCode));
+}
+
+TEST_F(LinuxRunScriptTest, LinksExistOnlyWhileTheCommandRuns) {
+    std::system(("mkdir '" + dir_ + "/予定表' && touch '" + dir_ + "/予定表/NMZ.i'").c_str());
+    LinuxCommand command = ShellCommand("ls index0/");
+    command.links = {{dir_ + "/予定表", dir_ + "/index0"}};
+    Run(command);
+    EXPECT_EQ("NMZ.i\n", ReadAll(files_.output));
+    EXPECT_FALSE(Exists(dir_ + "/index0"));
+    EXPECT_TRUE(Exists(dir_ + "/予定表/NMZ.i"));
 }
 
 TEST_F(LinuxRunScriptTest, AMissingDirectoryStillEndsWithAnExitCode) {
