@@ -12,8 +12,17 @@ namespace {
 const std::string kConfigOption = "--config";
 const std::string kDefaultNamazurc = "namazurc";
 
+bool IsPlainAscii(const std::string& text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // namazu reads its namazurc as text of the locale (Shift-JIS) and converts
-// it, so a directory name in UTF-8 would be garbled; the copy names the
+// it, so a directory name in UTF-8 would be garbled; the copy names such an
 // index directory through a link with a plain name instead.
 class NamazurcCopier {
 public:
@@ -31,9 +40,13 @@ public:
 
 private:
     std::string LinkTo(const std::string& windowsPath) {
+        const std::string target = LinuxPathOf(windowsPath);
+        if (IsPlainAscii(target)) {
+            return target;
+        }
         const std::string link =
             LinuxPathOf(files_.Path(".index" + std::to_string(command_.links.size())));
-        command_.links.push_back({LinuxPathOf(windowsPath), link});
+        command_.links.push_back({target, link});
         return link;
     }
 
