@@ -18,10 +18,6 @@ std::vector<std::string> OwnArguments() {
 
 } // namespace
 
-std::string TranslatePath(const std::string& windowsPath) {
-    return LinuxPathOf(windowsPath);
-}
-
 int RunBridge(const CommandBuilder& build) {
     try {
         TemporaryFiles files;

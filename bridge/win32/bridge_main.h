@@ -17,6 +17,3 @@ using CommandBuilder =
 // code. A failure of the bridge itself is reported on standard
 // error and gives exit code 1.
 int RunBridge(const CommandBuilder& build);
-
-// The Linux path of a Windows path, for TranslateArguments.
-std::string TranslatePath(const std::string& windowsPath);

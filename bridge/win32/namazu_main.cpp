@@ -75,7 +75,7 @@ LinuxCommand NamazuCommand(const std::vector<std::string>& arguments, TemporaryF
     command.locale = "ja_JP.SJIS";
     command.program = "namazu";
     NamazurcCopier copier(command, files);
-    command.arguments = TranslateArguments(WithTranslatedConfig(arguments, copier), TranslatePath);
+    command.arguments = TranslateArguments(WithTranslatedConfig(arguments, copier), LinuxPathOf);
     return command;
 }
 

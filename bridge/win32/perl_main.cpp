@@ -2,6 +2,7 @@
 // "perl.exe Z:\usr\bin\mknmz ..." runs Namazu's mknmz.
 #include "../argument_translation.h"
 #include "bridge_main.h"
+#include "wine_path.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ LinuxCommand PerlCommand(const std::vector<std::string>& arguments, TemporaryFil
     // reports in EUC-JP; Windows readers expect Shift-JIS.
     command.locale = "ja_JP.eucJP";
     command.program = "perl";
-    command.arguments = TranslateArguments(arguments, TranslatePath);
+    command.arguments = TranslateArguments(arguments, LinuxPathOf);
     command.outputFilter = "nkf -E -s -u";
     return command;
 }
