@@ -1,7 +1,32 @@
 #include "catalogue/shift_jis.h"
 
+namespace {
+
+char ToLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char ToUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+template <typename Change> std::string ChangeSingleBytes(const std::string& text, Change change) {
+    std::string result = text;
+    for (size_t i = 0; i < result.size(); i = NextCharacter(result, i)) {
+        if (!IsLeadByte(static_cast<unsigned char>(result[i])))
+            result[i] = change(result[i]);
+    }
+    return result;
+}
+
+} // namespace
+
 bool IsLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+size_t NextCharacter(const std::string& text, size_t position) {
+    const size_t step = IsLeadByte(static_cast<unsigned char>(text[position])) ? 2 : 1;
+    return position + step < text.size() ? position + step : text.size();
 }
 
 bool IsCharacterStart(const std::string& text, size_t position) {
@@ -11,9 +36,66 @@ bool IsCharacterStart(const std::string& text, size_t position) {
     return i == position;
 }
 
+size_t CharacterCount(const std::string& text) {
+    size_t count = 0;
+    for (size_t i = 0; i < text.size(); i = NextCharacter(text, i))
+        ++count;
+    return count;
+}
+
+size_t ByteOffsetOfCharacter(const std::string& text, size_t count) {
+    size_t i = 0;
+    for (; count > 0 && i < text.size(); --count)
+        i = NextCharacter(text, i);
+    return i;
+}
+
+size_t FindWhole(const std::string& text, const std::string& part, size_t from) {
+    for (size_t i = 0; i < text.size(); i = NextCharacter(text, i)) {
+        if (i >= from && text.compare(i, part.size(), part) == 0)
+            return i;
+    }
+    return std::string::npos;
+}
+
 size_t FindLastWhole(const std::string& text, const std::string& part) {
     size_t position = text.rfind(part);
     while (position != std::string::npos && !IsCharacterStart(text, position))
         position = position == 0 ? std::string::npos : text.rfind(part, position - 1);
     return position;
+}
+
+std::string ReplaceAllWhole(const std::string& text, const std::string& part,
+                            const std::string& replacement) {
+    if (part.empty())
+        return text;
+    std::string result;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (text.compare(i, part.size(), part) == 0) {
+            result += replacement;
+            i += part.size();
+        } else {
+            const size_t next = NextCharacter(text, i);
+            result.append(text, i, next - i);
+            i = next;
+        }
+    }
+    return result;
+}
+
+bool EndsWithCharacter(const std::string& text, char c) {
+    return !text.empty() && text.back() == c && IsCharacterStart(text, text.size() - 1);
+}
+
+std::string AsciiLowerCase(const std::string& text) {
+    return ChangeSingleBytes(text, ToLower);
+}
+
+std::string AsciiUpperCase(const std::string& text) {
+    return ChangeSingleBytes(text, ToUpper);
+}
+
+bool EqualsIgnoringAsciiCase(const std::string& left, const std::string& right) {
+    return left.size() == right.size() && AsciiLowerCase(left) == AsciiLowerCase(right);
 }

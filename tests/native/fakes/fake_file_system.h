@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/shift_jis.h"
 #include "platform/file_system.h"
 
 #include <map>
@@ -33,7 +34,29 @@ public:
         return true;
     }
 
-    std::vector<DirectoryEntry> ListDirectory(const std::string&) override { return {}; }
+    // The files and directories directly in the pattern's directory whose
+    // names match its wildcard, ignoring ASCII case, sorted by name. A file's
+    // path implies its directories.
+    std::vector<DirectoryEntry> ListDirectory(const std::string& pattern) override {
+        const size_t separator = FindLastWhole(pattern, "\\");
+        const std::string directory = pattern.substr(0, separator + 1);
+        const std::string mask = pattern.substr(separator + 1);
+        std::map<std::string, bool> children; // name -> is a directory
+        for (const std::string& path : Directories)
+            AddChild(children, directory, path + "\\");
+        for (const auto& file : Files)
+            AddChild(children, directory, file.first);
+        std::vector<DirectoryEntry> entries;
+        for (const auto& child : children) {
+            if (MatchesWildcard(AsciiLowerCase(child.first), AsciiLowerCase(mask))) {
+                DirectoryEntry entry;
+                entry.Name = child.first;
+                entry.IsDirectory = child.second;
+                entries.push_back(entry);
+            }
+        }
+        return entries;
+    }
     bool MakeDirectory(const std::string& path) override {
         Directories.insert(path);
         return true;
@@ -46,4 +69,35 @@ public:
         return true;
     }
     bool RemoveFile(const std::string& path) override { return Files.erase(path) > 0; }
+
+private:
+    static void AddChild(std::map<std::string, bool>& children, const std::string& directory,
+                         const std::string& path) {
+        if (path.size() <= directory.size() || path.compare(0, directory.size(), directory) != 0)
+            return;
+        const std::string rest = path.substr(directory.size());
+        const size_t separator = FindWhole(rest, "\\");
+        if (separator == 0)
+            return;
+        const bool isDirectory = separator != std::string::npos;
+        children[rest.substr(0, separator)] |= isDirectory;
+    }
+
+    // '*' and '?' as the system reads them; "*.*" also matches names without a dot.
+    static bool MatchesWildcard(const std::string& name, const std::string& mask) {
+        if (mask == "*.*")
+            return true;
+        if (mask.empty())
+            return name.empty();
+        if (mask[0] == '*') {
+            for (size_t skip = 0; skip <= name.size(); ++skip) {
+                if (MatchesWildcard(name.substr(skip), mask.substr(1)))
+                    return true;
+            }
+            return false;
+        }
+        if (name.empty() || (mask[0] != '?' && mask[0] != name[0]))
+            return false;
+        return MatchesWildcard(name.substr(1), mask.substr(1));
+    }
 };
