@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/folder_catalogue.h"
 #include "settings/settings_store.h"
 
 #include <string>
@@ -8,12 +9,15 @@
 // State shared by all host windows and accounts for as long as the library
 // is loaded.
 struct PluginState {
-    explicit PluginState(FileSystem& files) : Store(files) {}
+    PluginState(FileSystem& files, HostApi& host)
+        : Store(files), Catalogue(files, host, Store.Settings) {}
 
     // Empty when loaded, "Yet" after start-up, "Finished" once an automatic
     // index update has been offered.
     std::string RunState;
     SettingsStore Store;
+    // The host's folders, rebuilt whenever the index or the search dialog opens.
+    FolderCatalogue Catalogue;
     // True while an index update runs mknmz.
     bool IndexingRunning = false;
     // The search the search dialog hands to the result window: the query

@@ -20,7 +20,7 @@ struct PluginInstance {
     Win32HostApi Host{IndexingMenuCallback, SearchMenuCallback};
     Win32HostMenu Menu;
     Win32PluginWindows Windows;
-    PluginState State{Files};
+    PluginState State{Files, Host};
     PluginCore Core{State, Host, Menu, Ui, Windows};
 };
 

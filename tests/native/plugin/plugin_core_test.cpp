@@ -21,7 +21,7 @@ protected:
     FakeHostMenu menu;
     FakeUserInterface ui;
     FakePluginWindows windows;
-    PluginState state{files};
+    PluginState state{files, host};
     PluginCore core{state, host, menu, ui, windows};
     WindowHandle window = reinterpret_cast<WindowHandle>(0x1234);
 
