@@ -474,7 +474,7 @@ private:
 
 void ExpectSameBehaviourOnRandomFiles(HighBytes highBytes) {
     SystemProfileFile system;
-    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         MessyProfileGenerator generator(seed, highBytes);
         // The system reads a file with a UTF-8 mark as UTF-8.
