@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// CreateProcessW with a Shift-JIS command line and working directory (empty:
+// the caller's), the caller's environment and no thread handle kept.
+// Returns the process handle, or null with GetLastError set.
+HANDLE StartProcess(const std::string& commandLine, const std::string& workDir,
+                    STARTUPINFOW& startup, bool inheritHandles, DWORD creationFlags);

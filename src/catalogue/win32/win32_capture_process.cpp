@@ -1,0 +1,77 @@
+#include "catalogue/win32/win32_capture_process.h"
+
+#include "catalogue/win32/process_start.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+void Close(HANDLE& handle) {
+    if (handle != nullptr)
+        CloseHandle(handle);
+    handle = nullptr;
+}
+
+} // namespace
+
+Win32CaptureProcess::~Win32CaptureProcess() {
+    Close(read_);
+    Close(write_);
+    Close(process_);
+}
+
+bool Win32CaptureProcess::CreatePipe() {
+    SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    if (!::CreatePipe(&read_, &write_, &inheritable, 1024 * 1024))
+        return false;
+    // Only the write end is for the child.
+    SetHandleInformation(read_, HANDLE_FLAG_INHERIT, 0);
+    return true;
+}
+
+bool Win32CaptureProcess::Start(const std::string& commandLine, const std::string& workDir,
+                                unsigned long& errorCode) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    startup.wShowWindow = SW_HIDE;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = write_;
+    startup.hStdError = write_;
+    process_ = StartProcess(commandLine, workDir, startup, true, 0);
+    if (process_ == nullptr) {
+        errorCode = GetLastError();
+        Close(read_);
+        Close(write_);
+        return false;
+    }
+    // With our copy gone, the pipe breaks when the child closes its end.
+    Close(write_);
+    return true;
+}
+
+bool Win32CaptureProcess::ReadAvailable(std::string& output, size_t maxBytes) {
+    std::vector<char> buffer(64 * 1024);
+    for (size_t taken = 0; taken < maxBytes;) {
+        DWORD available = 0;
+        if (!PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr))
+            return false;
+        if (available == 0)
+            return true;
+        const DWORD wanted =
+            static_cast<DWORD>(std::min<size_t>({available, buffer.size(), maxBytes - taken}));
+        DWORD got = 0;
+        if (!ReadFile(read_, buffer.data(), wanted, &got, nullptr))
+            return false;
+        output.append(buffer.data(), got);
+        taken += got;
+    }
+    return true;
+}
+
+void Win32CaptureProcess::WaitForEnd() {
+    WaitForSingleObject(process_, INFINITE);
+    Close(process_);
+    Close(read_);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/capture_process.h"
+
+#include <windows.h>
+
+// A program writing into an anonymous pipe. The pipe is read only when
+// PeekNamedPipe reports data, so the user-interface thread never blocks.
+class Win32CaptureProcess : public CaptureProcess {
+public:
+    ~Win32CaptureProcess() override;
+
+    bool CreatePipe() override;
+    bool Start(const std::string& commandLine, const std::string& workDir,
+               unsigned long& errorCode) override;
+    bool ReadAvailable(std::string& output, size_t maxBytes) override;
+    void WaitForEnd() override;
+
+private:
+    HANDLE read_ = nullptr;
+    HANDLE write_ = nullptr;
+    HANDLE process_ = nullptr;
+};

@@ -1,0 +1,37 @@
+#include "catalogue/win32/win32_process_launcher.h"
+
+#include "catalogue/win32/process_start.h"
+#include "catalogue/win32/win32_capture_process.h"
+
+namespace {
+
+class Win32RunningProcess : public RunningProcess {
+public:
+    explicit Win32RunningProcess(HANDLE process) : process_(process) {}
+    ~Win32RunningProcess() override { CloseHandle(process_); }
+
+    bool WaitForEnd(unsigned timeoutMs) override {
+        return WaitForSingleObject(process_, timeoutMs) != WAIT_TIMEOUT;
+    }
+
+private:
+    HANDLE process_;
+};
+
+} // namespace
+
+std::unique_ptr<RunningProcess> Win32ProcessLauncher::Start(const std::string& commandLine,
+                                                            const std::string& workDir, int show) {
+    STARTUPINFOW startup{};
+    GetStartupInfoW(&startup);
+    startup.dwFlags |= STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(show);
+    HANDLE process = StartProcess(commandLine, workDir, startup, false, CREATE_DEFAULT_ERROR_MODE);
+    if (process == nullptr)
+        return nullptr;
+    return std::make_unique<Win32RunningProcess>(process);
+}
+
+std::unique_ptr<CaptureProcess> Win32ProcessLauncher::NewCaptureProcess() {
+    return std::make_unique<Win32CaptureProcess>();
+}

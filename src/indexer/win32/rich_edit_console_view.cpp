@@ -1,0 +1,44 @@
+#include "indexer/win32/rich_edit_console_view.h"
+
+#include "platform/win32/text_encoding.h"
+
+#include <richedit.h>
+
+namespace {
+
+// RichEdit stops taking text at 32K characters unless told otherwise.
+const LPARAM kMostCharacters = 64 * 1024 * 1024;
+// Beyond the end of any text: RichEdit puts the caret at the end.
+const LONG kPastTheEnd = 0x7FFFFFFF;
+
+} // namespace
+
+void RichEditConsoleView::Attach(HWND edit) {
+    edit_ = edit;
+    SendMessageW(edit_, EM_EXLIMITTEXT, 0, kMostCharacters);
+}
+
+bool RichEditConsoleView::HoldsText() {
+    return GetWindowTextLengthW(edit_) > 0;
+}
+
+void RichEditConsoleView::AppendText(const std::string& text) {
+    MoveCaretToEnd();
+    const std::wstring wide = WideFromShiftJis(text);
+    SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void RichEditConsoleView::ShowEnd() {
+    MoveCaretToEnd();
+    SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+}
+
+void RichEditConsoleView::Refresh() {
+    InvalidateRect(edit_, nullptr, FALSE);
+    UpdateWindow(edit_);
+}
+
+void RichEditConsoleView::MoveCaretToEnd() {
+    CHARRANGE end{kPastTheEnd, kPastTheEnd};
+    SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+}

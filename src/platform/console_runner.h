@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+// How RunConsoleCommand runs a program. Callers may pass any integer (a
+// settings value, say); values outside these four do nothing.
+enum RunMode : int { rmHidden = 0, rmCapture = 1, rmNormal = 2, rmMinimized = 3 };
+
+// The read-only text view a capture writes into: the console window's edt.
+// Texts are Shift-JIS.
+class ConsoleTextView {
+public:
+    virtual ~ConsoleTextView() = default;
+
+    virtual bool HoldsText() = 0;
+    // Puts the caret at the end and inserts text there. A full view drops it.
+    virtual void AppendText(const std::string& text) = 0;
+    // Caret at the end, scrolled into view, and the view repainted.
+    virtual void ShowEnd() = 0;
+    virtual void Refresh() = 0;
+    // 0 while a capture runs into the view, 1 otherwise.
+    virtual int BusyMark() const = 0;
+    virtual void SetBusyMark(int mark) = 0;
+};
+
+// A program started in modes 0, 2 and 3. The caller polls it; destroying the
+// object releases the process handle (the program itself runs on).
+class RunningProcess {
+public:
+    virtual ~RunningProcess() = default;
+
+    // True once the program has ended; waits at most timeoutMs for that.
+    virtual bool WaitForEnd(unsigned timeoutMs) = 0;
+};
+
+class ConsoleRunner {
+public:
+    virtual ~ConsoleRunner() = default;
+
+    // Starts commandLine (program path first, quoted by the caller) in workDir.
+    // Modes 0, 2, 3 return the running process; rmCapture copies the output
+    // into textView and returns null once the program has ended. A program
+    // that cannot start is reported in a message box and gives null.
+    virtual std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
+                                                              const std::string& workDir, int mode,
+                                                              ConsoleTextView* textView) = 0;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/console_runner.h"
+
+#include <string>
+#include <vector>
+
+// A text view that keeps its text in memory.
+class FakeConsoleTextView : public ConsoleTextView {
+public:
+    std::string Text;
+    int Mark = 1;
+    int Refreshes = 0;
+    // The caret is scrolled into view after the text reached this length.
+    std::vector<size_t> ShownEnds;
+
+    bool HoldsText() override { return !Text.empty(); }
+    void AppendText(const std::string& text) override { Text += text; }
+    void ShowEnd() override { ShownEnds.push_back(Text.size()); }
+    void Refresh() override { ++Refreshes; }
+    int BusyMark() const override { return Mark; }
+    void SetBusyMark(int mark) override { Mark = mark; }
+};
+
+// A program that ends after its caller has polled it EndsAfterPolls times.
+class FakeRunningProcess : public RunningProcess {
+public:
+    explicit FakeRunningProcess(int endsAfterPolls) : pollsLeft_(endsAfterPolls) {}
+
+    bool WaitForEnd(unsigned) override { return pollsLeft_-- <= 0; }
+
+private:
+    int pollsLeft_;
+};
+
+// Records every command; starts nothing. A capture writes CaptureOutput into
+// the view, with the busy mark 0 meanwhile, as the real runner does.
+class FakeConsoleRunner : public ConsoleRunner {
+public:
+    struct Call {
+        std::string CommandLine;
+        std::string WorkDir;
+        int Mode;
+        ConsoleTextView* TextView;
+    };
+    std::vector<Call> Calls;
+    bool StartFails = false;
+    int EndsAfterPolls = 0;
+    std::string CaptureOutput;
+
+    std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
+                                                      const std::string& workDir, int mode,
+                                                      ConsoleTextView* textView) override {
+        Calls.push_back({commandLine, workDir, mode, textView});
+        if (mode == rmCapture && textView != nullptr && !StartFails) {
+            textView->SetBusyMark(0);
+            textView->AppendText(CaptureOutput);
+            textView->SetBusyMark(1);
+        }
+        if (StartFails || (mode != rmHidden && mode != rmNormal && mode != rmMinimized))
+            return nullptr;
+        return std::make_unique<FakeRunningProcess>(EndsAfterPolls);
+    }
+};

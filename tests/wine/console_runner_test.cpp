@@ -1,0 +1,254 @@
+// The console command runner with real child programs and a real console
+// output window.
+#include "catalogue/console_command_runner.h"
+#include "catalogue/console_output.h"
+#include "catalogue/win32/win32_message_pump.h"
+#include "catalogue/win32/win32_process_launcher.h"
+#include "indexer/win32/console_window.h"
+#include "platform/win32/control_names.h"
+#include "platform/win32/text_encoding.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <richedit.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordingUserInterface : public UserInterface {
+public:
+    std::vector<std::string> Messages;
+
+    void ShowError(WindowHandle, const std::string&, const std::string& text) override {
+        Messages.push_back(text);
+    }
+    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    void ShowInformation(WindowHandle, const std::string&, const std::string& text) override {
+        Messages.push_back(text);
+    }
+    bool Confirm(WindowHandle, const std::string&, const std::string& text) override {
+        Messages.push_back(text);
+        return true;
+    }
+};
+
+std::string ProgramDirectory() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring directory(path);
+    return ShiftJisFromWide(directory.substr(0, directory.rfind(L'\\') + 1));
+}
+
+std::string ChildCommand(const std::string& arguments) {
+    return "\"" + ProgramDirectory() + "test_child.exe\" " + arguments;
+}
+
+// Runs while a capture is under way: a thread timer fires from the runner's
+// message processing.
+std::function<void()> duringCapture;
+
+void CALLBACK RunDuringCapture(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    duringCapture();
+}
+
+class ConsoleRunnerTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(window.Create()); }
+
+    std::unique_ptr<RunningProcess> Run(const std::string& command, int mode) {
+        return runner.RunConsoleCommand(command, workDir, mode, &window.edt());
+    }
+
+    // The view's text with every line break as one LF.
+    std::string ViewText() {
+        HWND edit = FindNamedControl(window.Handle(), "edt");
+        const int length = GetWindowTextLengthW(edit);
+        std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+        wide.resize(static_cast<size_t>(GetWindowTextW(edit, &wide[0], length + 1)));
+        std::string text;
+        for (size_t i = 0; i < wide.size(); ++i) {
+            if (wide[i] == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n')
+                continue;
+            text += ShiftJisFromWide(std::wstring(1, wide[i] == L'\r' ? L'\n' : wide[i]));
+        }
+        return text;
+    }
+
+    std::string Header(const std::string& command) {
+        return "WorkDir: " + workDir + "\nCommandLine: \n" + command + "\n\n";
+    }
+
+    void AtMilliseconds(unsigned delay, std::function<void()> action) {
+        duringCapture = std::move(action);
+        SetTimer(nullptr, 0, delay, RunDuringCapture);
+    }
+
+    std::string workDir = ProgramDirectory();
+    TfrmWindow window;
+    Win32ProcessLauncher launcher;
+    Win32MessagePump pump;
+    RecordingUserInterface ui;
+    ConsoleCommandRunner runner{launcher, pump, ui};
+};
+
+TEST_F(ConsoleRunnerTest, ShowsEachLineOfABurstWithoutTrailingBlanks) {
+    const std::string command = ChildCommand("write \"a\\nb \\x09 \\n\" exit 3");
+
+    EXPECT_EQ(Run(command, rmCapture), nullptr);
+
+    EXPECT_EQ(ViewText(), Header(command) + "a\nb\n");
+    EXPECT_EQ(window.edt().BusyMark(), 1);
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(ConsoleRunnerTest, ShowsTextAfterTheLastLineFeedOnlyWhenTheProgramEnds) {
+    const std::string command = ChildCommand("write \"one\\ntw\" sleep 1500 write o");
+    std::string seenWhileRunning;
+    int busyWhileRunning = -1;
+    AtMilliseconds(700, [&] {
+        seenWhileRunning = ViewText();
+        busyWhileRunning = window.edt().BusyMark();
+    });
+
+    Run(command, rmCapture);
+
+    EXPECT_EQ(seenWhileRunning, Header(command) + "one\n");
+    EXPECT_EQ(busyWhileRunning, 0);
+    EXPECT_EQ(ViewText(), Header(command) + "one\ntwo\n");
+}
+
+TEST_F(ConsoleRunnerTest, JoinsADoubleByteCharacterSplitBetweenReads) {
+    // "あい" (82 A0 82 A2) written as 82 | A0 82 | A2 LF, reads apart.
+    const std::string command =
+        ChildCommand("write \\x82 sleep 400 write \\xa0\\x82 sleep 400 write \\xa2\\n");
+
+    Run(command, rmCapture);
+
+    EXPECT_EQ(ViewText(), Header(command) + "あい\n");
+}
+
+TEST_F(ConsoleRunnerTest, SeparatesASecondCaptureByTwoEmptyLines) {
+    const std::string first = ChildCommand("write \"first\\n\"");
+    const std::string second = ChildCommand("write \"second\\n\"");
+
+    Run(first, rmCapture);
+    Run(second, rmCapture);
+
+    EXPECT_EQ(ViewText(), Header(first) + "first\n" + "\n\n" + Header(second) + "second\n");
+}
+
+TEST_F(ConsoleRunnerTest, ReportsAProgramThatCannotStartInCaptureMode) {
+    const std::string command = "\"" + workDir + "missing.exe\" --help";
+
+    EXPECT_EQ(Run(command, rmCapture), nullptr);
+
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0], "コマンドの実行に失敗しました。\n" + command + "\nエラーコード： 2");
+    EXPECT_EQ(ViewText(), Header(command));
+    EXPECT_EQ(window.edt().BusyMark(), 1);
+}
+
+TEST_F(ConsoleRunnerTest, ReportsAProgramThatCannotStartInTheOtherModes) {
+    const std::string command = "\"" + workDir + "missing.exe\" --help";
+    for (int mode : {rmHidden, rmNormal, rmMinimized}) {
+        SCOPED_TRACE(mode);
+        ui.Messages.clear();
+
+        EXPECT_EQ(runner.RunConsoleCommand(command, workDir, mode, nullptr), nullptr);
+
+        ASSERT_EQ(ui.Messages.size(), 1u);
+        EXPECT_EQ(ui.Messages[0], "起動に失敗しました。\n\n作業ディレクトリ: " + workDir +
+                                      "\nコマンド: " + command);
+    }
+}
+
+TEST_F(ConsoleRunnerTest, HandsBackTheRunningProcessInTheOtherModes) {
+    for (int mode : {rmHidden, rmNormal, rmMinimized}) {
+        SCOPED_TRACE(mode);
+        std::unique_ptr<RunningProcess> process =
+            runner.RunConsoleCommand(ChildCommand("sleep 300"), workDir, mode, nullptr);
+
+        ASSERT_NE(process, nullptr);
+        EXPECT_FALSE(process->WaitForEnd(0));
+        EXPECT_TRUE(process->WaitForEnd(20000));
+    }
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(ConsoleRunnerTest, IgnoresAnUnknownMode) {
+    EXPECT_EQ(runner.RunConsoleCommand(ChildCommand("write x\\n"), workDir, 4, &window.edt()),
+              nullptr);
+
+    EXPECT_EQ(ViewText(), "");
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(ConsoleRunnerTest, KeepsUpWithAProgramThatWritesFast) {
+    // 3,000 lines of 60 bytes; a 255-byte read every 100 ms would take 70 s.
+    const std::string command = ChildCommand("flood 180000 60");
+    const DWORD start = GetTickCount();
+
+    Run(command, rmCapture);
+
+    EXPECT_LT(GetTickCount() - start, 20000u);
+    const std::string line(59, 'x');
+    std::string expected = Header(command);
+    for (int i = 0; i < 3000; ++i)
+        expected += line + "\n";
+    EXPECT_EQ(ViewText(), expected);
+}
+
+TEST_F(ConsoleRunnerTest, SurvivesAProgramThatNeverEndsALine) {
+    const std::string command = ChildCommand("flood 50000000 0");
+
+    Run(command, rmCapture);
+
+    const std::string kept(ConsoleOutputSplitter::kLongestPendingLine, 'x');
+    EXPECT_EQ(ViewText(), Header(command) + kept + "\n");
+    EXPECT_EQ(window.edt().BusyMark(), 1);
+}
+
+class ConsoleWindowTest : public ConsoleRunnerTest {};
+
+TEST_F(ConsoleWindowTest, IsAnUnownedWindowWithAMinimiseBoxAndAFixedPitchView) {
+    EXPECT_EQ(window.Caption(), "DOS画面");
+    EXPECT_EQ(GetWindow(window.Handle(), GW_OWNER), nullptr);
+    const LONG_PTR style = GetWindowLongPtrW(window.Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+
+    HWND edit = FindNamedControl(window.Handle(), "edt");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY);
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    SendMessageW(edit, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    EXPECT_EQ(format.bPitchAndFamily & 3, FIXED_PITCH);
+    EXPECT_EQ(ShiftJisFromWide(format.szFaceName), "ＭＳ ゴシック");
+
+    window.SetCaption("「受信箱」フォルダのインデックス作成中...終了");
+    EXPECT_EQ(window.Caption(), "「受信箱」フォルダのインデックス作成中...終了");
+}
+
+TEST_F(ConsoleWindowTest, RefusesToCloseWhileACaptureRunsIntoIt) {
+    window.Show(false);
+    bool openAfterClose = false;
+    AtMilliseconds(300, [&] {
+        SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+        openAfterClose = window.Handle() != nullptr;
+    });
+
+    Run(ChildCommand("sleep 1000 write done\\n"), rmCapture);
+
+    EXPECT_TRUE(openAfterClose);
+    ASSERT_NE(window.Handle(), nullptr);
+    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(window.Handle(), nullptr);
+}
+
+} // namespace
