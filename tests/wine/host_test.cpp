@@ -1,0 +1,192 @@
+// The substitute host as the plug-in and the end-to-end tests rely on it.
+#include "ui_automation.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const HostCallbacks[] = {
+    "_APARegistCallback@8",
+    "_APASetTimer@12",
+    "_APAKillTimer@4",
+    "_APAGetMailbox@0",
+    "_APAGetAccount@4",
+    "_APAImportFile@12",
+    "_APAMoveMail@8",
+    "_APAMarkMail@12",
+    "_APADeleteMail@4",
+    "_APAFolderGetCurrentFolder@4",
+    "_APAFolderGetCurrentEntry@4",
+    "_APAFolderGetSelectEntry@8",
+    "_APAFolderOpenMail@12",
+    "_APASendGetText@8",
+    "_APASendGetHeader@4",
+    "_APASendSetText@8",
+    "_APASendSetHeader@8",
+    "_APAViewGetText@4",
+    "_APAViewGetHeader@4",
+    "_APAViewSetText@8",
+    "_APAViewGetPath@4",
+    "_APASjisToJis@12",
+    "_APAJisToSjis@12",
+};
+
+std::wstring HostPath() {
+    return ui::ProgramDirectory() + L"Almail.exe";
+}
+std::wstring LackingHostPath() {
+    return ui::ProgramDirectory() + L"lacking\\Almail.exe";
+}
+
+// The names among HostCallbacks that the program does not export.
+std::vector<std::string> MissingCallbacks(const std::wstring& program) {
+    HMODULE module = LoadLibraryExW(program.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    EXPECT_NE(module, nullptr) << ui::ToSjis(program);
+    std::vector<std::string> missing;
+    for (const char* name : HostCallbacks) {
+        if (!module || !GetProcAddress(module, name)) {
+            missing.push_back(name);
+        }
+    }
+    if (module) {
+        FreeLibrary(module);
+    }
+    return missing;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof(buffer), &read, nullptr) &&
+           read > 0) {
+        content.append(buffer, read);
+    }
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+    }
+    return content;
+}
+
+// An empty account directory that is removed with its contents afterwards.
+class HostTest : public testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = L"";
+        GetTempPathW(MAX_PATH, temp);
+        account_ = std::wstring(temp) + L"almail" + std::to_wstring(GetTickCount());
+        ASSERT_TRUE(CreateDirectoryW(account_.c_str(), nullptr));
+    }
+
+    void TearDown() override {
+        std::wstring from = account_ + L'\0';
+        SHFILEOPSTRUCTW operation = {};
+        operation.wFunc = FO_DELETE;
+        operation.pFrom = from.c_str();
+        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        SHFileOperationW(&operation);
+    }
+
+    // Without the trailing backslash, which would escape the closing quote.
+    std::wstring AccountOption() const { return L"\"/account:" + account_ + L"\""; }
+
+    std::wstring account_;
+};
+
+TEST(HostExports, AllHostCallbacksUnderDecoratedNames) {
+    EXPECT_EQ(MissingCallbacks(HostPath()), std::vector<std::string>());
+}
+
+TEST(HostExports, LackingHostMissesOnlyViewGetPath) {
+    EXPECT_EQ(MissingCallbacks(LackingHostPath()), std::vector<std::string>{"_APAViewGetPath@4"});
+}
+
+TEST_F(HostTest, MissingPluginIsReportedAndEndsTheHost) {
+    std::wstring plugin = account_ + L"\\absent.dll";
+    ui::ChildProcess host(HostPath(), AccountOption() + L" \"/plugin:" + plugin + L"\" close");
+    ASSERT_TRUE(host.Started());
+    EXPECT_EQ(host.WaitForExit(), std::optional<DWORD>(2));
+    std::vector<std::string> lines = Lines(host.Output());
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "error: cannot load " + ui::ToSjis(plugin));
+}
+
+TEST_F(HostTest, DeliveryRunsTheEntryPointsInTheHostsOrder) {
+    std::wstring log = account_ + L"\\host.log";
+    ui::ChildProcess host(HostPath(), AccountOption() + L" \"/log:" + log + L"\" deliver:2 close");
+    ASSERT_TRUE(host.Started());
+    ASSERT_EQ(host.WaitForExit(), std::optional<DWORD>(0)) << host.Output();
+
+    std::string inbox = ui::ToSjis(account_) + "\\Inbox.box\\";
+    std::vector<std::string> lines = Lines(host.Output());
+    // The two menu items' captions are the plug-in's settings: only their ids are fixed.
+    ASSERT_EQ(lines.size(), 14u) << host.Output();
+    EXPECT_TRUE(StartsWith(lines[0], "APCGetPlugName() -> ")) << lines[0];
+    EXPECT_EQ(lines[1], "APCStartUp(0) -> -1");
+    EXPECT_EQ(lines[2], "APCFolderCreate(#1)");
+    EXPECT_EQ(lines[3], "APCFolderInitMenu(0, menu #1, 101)");
+    EXPECT_EQ(lines[4], "APARegistCallback(1) -> 40001");
+    EXPECT_EQ(lines[5], "APARegistCallback(1) -> 40002");
+    EXPECT_EQ(lines[6], "menu #1: separator");
+    EXPECT_TRUE(StartsWith(lines[7], "menu #1: 40001 ")) << lines[7];
+    EXPECT_TRUE(StartsWith(lines[8], "menu #1: 40002 ")) << lines[8];
+    EXPECT_EQ(lines[9], "APCRecFilter(" + inbox + "1.alm) -> 0");
+    EXPECT_EQ(lines[10], "APCRecFilter(" + inbox + "2.alm) -> 0");
+    EXPECT_EQ(lines[11], "APCFolderEndRetrieve(#1)");
+    EXPECT_EQ(lines[12], "APCFolderClose(#1)");
+    EXPECT_EQ(lines[13], "exit 0");
+    EXPECT_EQ(ReadFileBytes(log), host.Output());
+    EXPECT_NE(GetFileAttributesW((account_ + L"\\Inbox.box\\2.alm").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(HostTest, PluginThatCannotBindEndsTheHostAfterItsBox) {
+    ui::ChildProcess host(LackingHostPath(), AccountOption() + L" close");
+    ASSERT_TRUE(host.Started());
+    HWND box = ui::WaitForWindow(host.Id(), L"プラグインエラー");
+    ASSERT_NE(box, nullptr) << host.Output();
+    std::vector<std::wstring> texts = ui::ControlTexts(box);
+    std::wstring message = L"プラグイン「tarnwick for Namazu」でエラーが発生しました。\r\n"
+                           L"AL-Mail32とプラグインのバージョンを確認してください";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), message), texts.end());
+    EXPECT_EQ(host.WaitForExit(500), std::nullopt);
+
+    ASSERT_TRUE(ui::PressButtonById(box, IDOK));
+    EXPECT_TRUE(ui::WaitForWindowGone(box));
+    EXPECT_EQ(host.WaitForExit(), std::optional<DWORD>(3));
+    std::vector<std::string> lines = Lines(host.Output());
+    ASSERT_EQ(lines.size(), 4u) << host.Output();
+    EXPECT_EQ(lines[1], "APCStartUp(0) -> 0");
+    EXPECT_EQ(lines[2], "error: plug-in did not start");
+    EXPECT_EQ(lines[3], "exit 3");
+}
+
+} // namespace
