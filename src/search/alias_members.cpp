@@ -1,0 +1,57 @@
+#include "search/alias_members.h"
+
+#include "catalogue/shift_jis.h"
+#include "search/search_text.h"
+
+std::string IndexBase(const TSettings& settings, const std::string& accountDirectory) {
+    return settings.IndexDir.empty() ? accountDirectory : settings.IndexDir;
+}
+
+std::vector<std::string> AliasDirLines(const std::string& dirs) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (size_t i = 0; i < dirs.size(); ++i) {
+        const char c = dirs[i];
+        if (c != '\r' && c != '\n') {
+            line += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < dirs.size() && dirs[i + 1] == '\n')
+            ++i;
+        lines.push_back(line);
+        line.clear();
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<int> AliasMemberPositions(const FolderCatalogue& catalogue, const std::string& dirs,
+                                      const std::string& indexBase) {
+    std::vector<int> positions;
+    for (const std::string& line : AliasDirLines(dirs)) {
+        const int position = catalogue.FindFolderByIndexDir(indexBase + line);
+        if (position >= 0)
+            positions.push_back(position);
+    }
+    return positions;
+}
+
+std::string AliasDirsOf(const FolderCatalogue& catalogue, const std::vector<int>& positions,
+                        const std::string& indexBase) {
+    const size_t baseLength = CharacterCount(indexBase);
+    std::string dirs;
+    for (int position : positions) {
+        const std::string& indexDir = catalogue.At(position).IndexDir;
+        dirs += indexDir.substr(ByteOffsetOfCharacter(indexDir, baseLength)) + "\r";
+    }
+    return TrimControlCharacters(dirs);
+}
+
+std::vector<std::string> FolderTitles(const FolderCatalogue& catalogue,
+                                      const std::vector<int>& positions) {
+    std::vector<std::string> titles;
+    for (int position : positions)
+        titles.push_back(catalogue.At(position).Title);
+    return titles;
+}

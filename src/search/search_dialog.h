@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/host_api.h"
+#include "platform/user_interface.h"
+#include "plugin/plugin_state.h"
+#include "search/folder_menu.h"
+#include "search/header_conditions.h"
+#include "search/target_selection.h"
+
+#include <string>
+#include <vector>
+
+// The search dialog without its window: what it loads when it opens, the
+// targets and header conditions the user builds, and what Search commits.
+// Failures end the handler and are shown in the plain box.
+class SearchDialog {
+public:
+    SearchDialog(PluginState& state, HostApi& host, UserInterface& ui, WindowHandle hostWindow);
+
+    // Rebuilds the catalogue, reloads the settings and restores the targets.
+    void FormCreate();
+
+    const FolderCatalogue& Catalogue() const { return state_.Catalogue; }
+    SettingsStore& Store() { return state_.Store; }
+    TargetSelection& Targets() { return targets_; }
+    HeaderConditions& Headers() { return headers_; }
+    std::vector<std::string> HistoryItems() const;
+    std::vector<FolderMenuItem> FolderMenu() const { return BuildFolderMenu(state_.Catalogue); }
+    std::string IndexBase() const;
+
+    // The current-folder item, asking the host which folder is open.
+    void PickCurrentFolder(bool shift);
+    void ApplyAlias(int alias) { targets_.ApplyAlias(alias, IndexBase()); }
+
+    // btnSearchClick: assembles the formula, commits the targets and saves.
+    // keywordText is emptied when it held only spaces. True when the dialog
+    // closes with result 1.
+    bool Search(std::string& keywordText);
+
+    // mnuAliasSaveAsClick's check: false, with the refusal shown, when no
+    // folder is selected.
+    bool MaySaveAliasAs(WindowHandle owner);
+    // The alias that rename mode starts with, or -1.
+    int RenameStartAlias() const;
+    // mnuAliasDeleteClick: true when the alias list changed.
+    bool DeleteAppliedAlias(WindowHandle owner);
+
+private:
+    PluginState& state_;
+    HostApi& host_;
+    UserInterface& ui_;
+    WindowHandle hostWindow_;
+    TargetSelection targets_;
+    HeaderConditions headers_;
+};
