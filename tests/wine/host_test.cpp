@@ -190,3 +190,69 @@ TEST_F(HostTest, PluginThatCannotBindEndsTheHostAfterItsBox) {
 }
 
 } // namespace
+
+namespace {
+
+// Runs the host to its end and returns its log lines.
+std::vector<std::string> RunHost(const std::wstring& arguments, DWORD expectedExitCode) {
+    ui::ChildProcess host(HostPath(), arguments);
+    EXPECT_EQ(host.WaitForExit(), std::optional<DWORD>(expectedExitCode)) << host.Output();
+    return Lines(host.Output());
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST_F(HostTest, ReopenedWindowIsNumberedAndRegistersAnew) {
+    std::vector<std::string> lines = RunHost(AccountOption() + L" close reopen close", 0);
+    EXPECT_TRUE(Contains(lines, "APCFolderClose(#1)"));
+    EXPECT_TRUE(Contains(lines, "APCFolderCreate(#2)"));
+    EXPECT_TRUE(Contains(lines, "APARegistCallback(1) -> 40004"));
+    EXPECT_TRUE(Contains(lines, "APCFolderClose(#2)"));
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "APCFolderClose(#2)"), 1);
+}
+
+TEST_F(HostTest, ScriptErrorStopsTheActionsButClosesTheWindow) {
+    std::vector<std::string> lines = RunHost(AccountOption() + L" jump deliver:1", 1);
+    EXPECT_TRUE(Contains(lines, "error: unknown action jump"));
+    EXPECT_TRUE(Contains(lines, "APCFolderClose(#1)"));
+    EXPECT_FALSE(Contains(lines, "APCFolderEndRetrieve(#1)"));
+    EXPECT_EQ(lines.back(), "exit 1");
+}
+
+TEST_F(HostTest, CommandLineWithoutAccountIsRefused) {
+    std::vector<std::string> lines = RunHost(L"close", 1);
+    EXPECT_EQ(lines.back(), "exit 1");
+    EXPECT_TRUE(Contains(lines, "error: no /account: given"));
+}
+
+TEST_F(HostTest, DeliveryTakesTheNextFreeNumbers) {
+    std::wstring inbox = account_ + L"\\Inbox.box";
+    ASSERT_TRUE(CreateDirectoryW(inbox.c_str(), nullptr));
+    HANDLE existing = CreateFileW((inbox + L"\\1.alm").c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(existing, INVALID_HANDLE_VALUE);
+    CloseHandle(existing);
+
+    std::vector<std::string> lines = RunHost(AccountOption() + L" deliver:2", 0);
+    std::string prefix = "APCRecFilter(" + ui::ToSjis(inbox) + "\\";
+    EXPECT_TRUE(Contains(lines, prefix + "2.alm) -> 0"));
+    EXPECT_TRUE(Contains(lines, prefix + "3.alm) -> 0"));
+    EXPECT_FALSE(Contains(lines, prefix + "1.alm) -> 0"));
+}
+
+TEST_F(HostTest, StayKeepsTheWindowUntilClosedByHand) {
+    ui::ChildProcess host(HostPath(), AccountOption() + L" stay");
+    HWND window = ui::WaitForWindow(host.Id(), L"AL-Mail32 (substitute)");
+    ASSERT_NE(window, nullptr) << host.Output();
+    EXPECT_EQ(host.WaitForExit(500), std::nullopt);
+
+    ui::CloseWindow(window);
+    EXPECT_EQ(host.WaitForExit(), std::optional<DWORD>(0));
+    std::vector<std::string> lines = Lines(host.Output());
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "APCFolderClose(#1)");
+}
+
+} // namespace
