@@ -1,4 +1,4 @@
-#include "../../../host/jis_to_sjis.h"
+#include "host/jis_to_sjis.h"
 
 #include <gtest/gtest.h>
 
