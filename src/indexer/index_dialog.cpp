@@ -1,0 +1,88 @@
+#include "indexer/index_dialog.h"
+
+#include "indexer/index_update_run.h"
+#include "platform/plugin_error.h"
+
+namespace {
+
+const char kSettingsFileName[] = "tarnwick.ini";
+
+} // namespace
+
+template <typename Work> void IndexDialog::Guarded(Work work) {
+    try {
+        work();
+    } catch (const PluginError& error) {
+        services_.Ui.ShowMessage(error.what());
+    }
+}
+
+void IndexDialog::FormCreate() {
+    Guarded([&] {
+        SettingsStore& store = services_.State.Store;
+        store.IniFileName = services_.Host.GetAccount(host_) + kSettingsFileName;
+        store.EnsureSettingsFile();
+        store.LoadSettings(store.IniFileName);
+        services_.State.Catalogue.LoadFolderCatalogue(host_);
+        state_ = IndexDialogState();
+        state_.SetFolders(services_.State.Catalogue);
+        view_.ShowRows(state_.RowTexts());
+        if (store.Settings.MknmzUsePreviousTarget == "1")
+            state_.RestoreTargets(store.Settings);
+        view_.ShowChecks(state_);
+        ShowIndexStatus();
+    });
+}
+
+void IndexDialog::btnSelectAllClick(bool selectAll) {
+    state_.SelectAll(selectAll);
+    view_.ShowChecks(state_);
+}
+
+void IndexDialog::lstFolderClickCheck(int row, bool checked) {
+    state_.ClickCheck(row, checked);
+    view_.ShowChecks(state_);
+}
+
+void IndexDialog::btnUpdateIndexClick() {
+    Guarded([&] {
+        if (RunIndexUpdate() && services_.State.Store.Settings.CloseOnFinish == "1")
+            view_.CloseDialog();
+    });
+}
+
+void IndexDialog::btnCancelClick() {
+    if (state_.SaveTarget)
+        state_.SaveIndexTargets(services_.State.Store.Settings);
+    view_.CloseDialog();
+}
+
+// A run started here cannot close the dialog that is still being shown; with
+// CloseOnFinish the timer closes it a moment later instead.
+void IndexDialog::ShowingChanged(bool shiftHeld) {
+    view_.BringToForeground();
+    const TSettings& settings = services_.State.Store.Settings;
+    if (settings.Ask != "0" || shiftHeld)
+        return;
+    Guarded([&] { RunIndexUpdate(); });
+    if (settings.CloseOnFinish == "1") {
+        view_.SetEnabled(false);
+        view_.StartTimer();
+    }
+}
+
+void IndexDialog::FormCloseQuery() {
+    Guarded([&] {
+        SettingsStore& store = services_.State.Store;
+        store.SaveSettings(store.IniFileName);
+    });
+}
+
+bool IndexDialog::RunIndexUpdate() {
+    IndexUpdateRun run(services_, view_, host_);
+    return run.Run(state_);
+}
+
+void IndexDialog::ShowIndexStatus() {
+    view_.ShowStatus(IndexStatusText(services_.State.Store.Settings));
+}

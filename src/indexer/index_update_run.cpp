@@ -1,0 +1,171 @@
+#include "indexer/index_update_run.h"
+
+#include "catalogue/path_utilities.h"
+#include "catalogue/shift_jis.h"
+#include "indexer/drive_substitution.h"
+#include "indexer/mknmz_command_line.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+const char kUpdatingText[] = "インデックス更新中... しばらくお待ちください。";
+const unsigned kBuildPollMs = 1000;
+
+std::string WithoutFinalBackslash(const std::string& path) {
+    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
+}
+
+std::string ProgressText(size_t done, size_t total) {
+    return std::string(kUpdatingText) + " [" + std::to_string(done) + "/" + std::to_string(total) +
+           "]";
+}
+
+// IndexingRunning is true exactly while this lives, whatever happens.
+class IndexingRunningMark {
+public:
+    explicit IndexingRunningMark(bool& flag) : flag_(flag) { flag_ = true; }
+    ~IndexingRunningMark() { flag_ = false; }
+    IndexingRunningMark(const IndexingRunningMark&) = delete;
+    IndexingRunningMark& operator=(const IndexingRunningMark&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+std::string LastDateText(const LocalTime& time) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d", time.Year, time.Month, time.Day,
+                  time.Hour, time.Minute);
+    return text;
+}
+
+int MknmzRunMode(const TSettings& settings) {
+    const bool minimized = settings.Minimize == "1";
+    if (settings.ShowWindow == "0")
+        return rmHidden;
+    if (settings.InDosPromptWindow == "0")
+        return rmCapture;
+    return minimized ? rmMinimized : rmNormal;
+}
+
+void MakeDirectories(FileSystem& files, const std::string& path) {
+    const std::string target = WithoutFinalBackslash(path);
+    for (size_t at = FindWhole(target, "\\"); at != std::string::npos;
+         at = FindWhole(target, "\\", at + 1)) {
+        // "c:" and the empty start of "\\server" are no directories to make.
+        if (at > 0 && target[at - 1] != ':' && target[at - 1] != '\\')
+            files.MakeDirectory(target.substr(0, at));
+    }
+    files.MakeDirectory(target);
+}
+
+bool IndexUpdateRun::Run(const IndexDialogState& state) {
+    view_.CloseConsoleWindows();
+    services_.Pump.ProcessPendingMessages();
+    const std::vector<int> rows = state.CheckedMailFolders();
+    if (rows.empty())
+        return false;
+    if (state.SaveTarget)
+        state.SaveIndexTargets(Settings());
+    view_.ShowStatus(kUpdatingText);
+    const std::string tempDir = TempDirectory();
+    for (size_t k = 0; k < rows.size(); ++k) {
+        view_.ShowStatus(ProgressText(k + 1, rows.size()));
+        UpdateFolder(state.Folder(rows[k]), state.Rebuild, tempDir);
+    }
+    Settings().NowCountMail = "0";
+    Settings().LastDate = LastDateText(services_.Time.Now());
+    view_.ShowStatus(IndexStatusText(Settings()));
+    view_.BringToForeground();
+    return true;
+}
+
+// Empty unless indexes are built in the temporary directory.
+std::string IndexUpdateRun::TempDirectory() {
+    if (Settings().UseTempDirectory != "1")
+        return "";
+    const std::string dir = services_.System.TempDirectory() + "Namazu";
+    MakeDirectories(services_.Files, dir);
+    return dir;
+}
+
+void IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
+                                  const std::string& tempDir) {
+    MknmzTarget target;
+    target.FolderPath = folder.Path;
+    target.OutputDir = PrepareOutputDir(folder, rebuild, tempDir);
+    target.AccountDir = services_.Host.GetAccount(host_);
+    target.RelativePath = services_.State.Catalogue.AccountRelativePath(folder.Path);
+    view_.SetEnabled(false);
+
+    std::string commandLine = MknmzCommandLine(Settings(), target);
+    std::string captureDir = folder.Path;
+    std::optional<char> drive;
+    DriveSubstitution substitution(services_.Runner, services_.System, services_.Pump);
+    if (NeedsDriveSubstitution(Settings(), folder.Path, services_.System.IsNtFamily()))
+        drive = substitution.Substitute(folder.Path, target.OutputDir);
+    if (drive) {
+        commandLine = SubstitutedMknmzCommandLine(Settings(), target, *drive);
+        captureDir = std::string(1, *drive) + ":\\";
+    }
+    {
+        IndexingRunningMark running(services_.State.IndexingRunning);
+        RunMknmz(folder, commandLine, captureDir);
+        if (drive)
+            substitution.Remove(*drive, target.OutputDir);
+    }
+    if (!tempDir.empty())
+        CopyDirectoryFiles(services_.Files, tempDir, folder.IndexDir, CopyMode::Move);
+    view_.SetEnabled(true);
+}
+
+std::string IndexUpdateRun::PrepareOutputDir(const TFolderInfo& folder, bool rebuild,
+                                             const std::string& tempDir) {
+    MakeDirectories(services_.Files, folder.IndexDir);
+    if (rebuild)
+        DeleteMatchingFiles(services_.Files, folder.IndexDir, "NMZ.*");
+    if (tempDir.empty())
+        return WithoutFinalBackslash(folder.IndexDir);
+    DeleteMatchingFiles(services_.Files, tempDir, "NMZ.*");
+    CopyDirectoryFiles(services_.Files, folder.IndexDir, tempDir, CopyMode::Keep);
+    return tempDir;
+}
+
+// A capture runs in the substituted drive's root; the other modes always run
+// in the folder directory.
+void IndexUpdateRun::RunMknmz(const TFolderInfo& folder, const std::string& commandLine,
+                              const std::string& captureDir) {
+    const int mode = MknmzRunMode(Settings());
+    ConsoleWindow* window = nullptr;
+    if (mode == rmCapture) {
+        window = view_.OpenConsoleWindow("「" + folder.Title + "」フォルダのインデックス作成中...",
+                                         Settings().Minimize == "1");
+    }
+    if (window != nullptr)
+        CaptureIntoConsoleWindow(*window, commandLine, captureDir);
+    else
+        RunAndWait(commandLine, folder.Path, mode == rmCapture ? rmHidden : mode);
+}
+
+void IndexUpdateRun::CaptureIntoConsoleWindow(ConsoleWindow& window, const std::string& commandLine,
+                                              const std::string& workDir) {
+    services_.Runner.RunConsoleCommand(commandLine, workDir, rmCapture, &window.Edt());
+    window.CaptureEnded();
+}
+
+void IndexUpdateRun::RunAndWait(const std::string& commandLine, const std::string& workDir,
+                                int mode) {
+    std::unique_ptr<RunningProcess> process =
+        services_.Runner.RunConsoleCommand(commandLine, workDir, mode, nullptr);
+    if (!process)
+        return;
+    view_.SetEnabled(false);
+    do {
+        services_.Pump.Sleep(kBuildPollMs);
+        services_.Pump.ProcessPendingMessages();
+    } while (!process->WaitForEnd(0));
+}

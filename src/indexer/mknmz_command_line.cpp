@@ -1,0 +1,70 @@
+#include "indexer/mknmz_command_line.h"
+
+#include "catalogue/path_utilities.h"
+#include "catalogue/shift_jis.h"
+
+namespace {
+
+// Paths longer than this make mknmz of Namazu 1.3 fail on Windows 95/98/Me.
+const size_t kLongestPlainPath = 60;
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+std::string WithoutFinalBackslash(const std::string& path) {
+    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
+}
+
+std::string Slashed(const std::string& path) {
+    return ReplaceAllWhole(path, "\\", "/");
+}
+
+std::string BaseCommand(const TSettings& settings) {
+    return Quoted(settings.PerlPath) + " " + Quoted(settings.mknmzPath) + " " +
+           settings.mknmzOption;
+}
+
+std::string DocumentPrefix(const MknmzTarget& target) {
+    return Quoted("account/" + Slashed(target.RelativePath));
+}
+
+std::string LastDirectoryName(const std::string& folderPath) {
+    return WithoutFinalBackslash(folderPath.substr(ParentDir(folderPath).size()));
+}
+
+} // namespace
+
+bool IsNamazu13(const TSettings& settings) {
+    return settings.NamazuVersion == "1.3";
+}
+
+std::string MknmzCommandLine(const TSettings& settings, const MknmzTarget& target) {
+    if (IsNamazu13(settings)) {
+        return BaseCommand(settings) + " -O " + Quoted(target.OutputDir) + " " +
+               DocumentPrefix(target) + "  " + Quoted(WithoutFinalBackslash(target.FolderPath));
+    }
+    return BaseCommand(settings) + " --output-dir=" + Quoted(target.OutputDir) +
+           " --replace=" + Quoted("s#" + Slashed(target.AccountDir) + "#account/#i") + " .";
+}
+
+std::string SubstitutedMknmzCommandLine(const TSettings& settings, const MknmzTarget& target,
+                                        char drive) {
+    return BaseCommand(settings) + " -t \".*\\.alm\" -O " + Quoted(target.OutputDir) + " " +
+           DocumentPrefix(target) + " " +
+           Quoted(std::string(1, drive) + ":\\" + LastDirectoryName(target.FolderPath));
+}
+
+bool NeedsDriveSubstitution(const TSettings& settings, const std::string& folderPath,
+                            bool ntFamily) {
+    return folderPath.size() > kLongestPlainPath && !ntFamily && IsNamazu13(settings);
+}
+
+std::string SubstCreateCommand(char drive, const std::string& folderPath) {
+    return "COMMAND.COM /C SUBST " + std::string(1, drive) + ": " +
+           WithoutFinalBackslash(ParentDir(folderPath));
+}
+
+std::string SubstRemoveCommand(char drive) {
+    return "COMMAND.COM /C SUBST " + std::string(1, drive) + ": /D";
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/system_info.h"
+
+#include <functional>
+#include <set>
+#include <string>
+
+// A system whose family, mounted drives and temporary directory the test
+// sets. OnDrivePoll runs at every drive query, so that a test can mount or
+// unmount a drive the way SUBST would, some time after the command.
+class FakeSystemInfo : public SystemInfo {
+public:
+    bool NtFamily = true;
+    std::set<char> MountedDrives = {'C'};
+    std::string Temp = "c:\\temp\\";
+    int DrivePolls = 0;
+    std::function<void(FakeSystemInfo&)> OnDrivePoll;
+
+    bool IsNtFamily() override { return NtFamily; }
+    bool DriveHasRoot(char letter) override {
+        ++DrivePolls;
+        if (OnDrivePoll)
+            OnDrivePoll(*this);
+        return MountedDrives.count(letter) > 0;
+    }
+    std::string TempDirectory() override { return Temp; }
+};

@@ -1,0 +1,255 @@
+#include "indexer/index_update_run.h"
+
+#include "indexer/indexer_fixture.h"
+
+namespace {
+
+// Records, at each mknmz start, what the run had set up by then.
+struct StartSnapshot {
+    bool IndexingRunning;
+    bool DialogEnabled;
+    std::string Status;
+};
+
+class IndexUpdateRunTest : public IndexerTest {
+protected:
+    IndexDialogState dialog;
+    IndexUpdateRun run{services, view, kHost};
+    std::vector<StartSnapshot> starts;
+
+    IndexUpdateRunTest() { dialog.SetFolders(state.Catalogue); }
+
+    bool Run() {
+        runner.CaptureOutput = "";
+        return RunWatching();
+    }
+    // Runs with a runner that notes the run's state whenever mknmz starts.
+    bool RunWatching() {
+        class WatchingRunner : public ConsoleRunner {
+        public:
+            WatchingRunner(IndexUpdateRunTest& test) : test_(test) {}
+            std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
+                                                              const std::string& workDir, int mode,
+                                                              ConsoleTextView* view) override {
+                if (commandLine.find("mknmz") != std::string::npos) {
+                    test_.starts.push_back({test_.state.IndexingRunning, test_.view.Enabled(),
+                                            test_.view.Statuses.back()});
+                }
+                return test_.runner.RunConsoleCommand(commandLine, workDir, mode, view);
+            }
+
+        private:
+            IndexUpdateRunTest& test_;
+        } watching(*this);
+        IndexServices watched{state, host, files, watching, pump, clock, system, ui};
+        IndexUpdateRun watchedRun(watched, view, kHost);
+        return watchedRun.Run(dialog);
+    }
+    const TSettings& Settings() const { return state.Store.Settings; }
+};
+
+TEST_F(IndexUpdateRunTest, ThreeFoldersRunInOrderWithProgressAndResetTheCounter) {
+    dialog.ClickCheck(1, true);
+    dialog.ClickCheck(2, true); // the container itself never runs
+    dialog.ClickCheck(4, true);
+    ASSERT_TRUE(RunWatching());
+
+    ASSERT_EQ(runner.Calls.size(), 3u);
+    const char* const dirs[] = {"user001.box\\", "user002.box\\user003.box\\", "user004.box\\"};
+    const char* const outputs[] = {"b001", "b002\\b003", "b004"};
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(runner.Calls[i].WorkDir, Account(dirs[i]));
+        EXPECT_EQ(runner.Calls[i].Mode, rmHidden);
+        EXPECT_NE(runner.Calls[i].CommandLine.find("--output-dir=\"" + IndexDir(outputs[i]) +
+                                                   "\" --replace=\"s#c:/al/acc/#account/#i\" ."),
+                  std::string::npos);
+        EXPECT_TRUE(files.Directories.count(IndexDir(outputs[i])));
+        EXPECT_TRUE(starts[i].IndexingRunning);
+        EXPECT_FALSE(starts[i].DialogEnabled);
+        EXPECT_EQ(starts[i].Status, "インデックス更新中... しばらくお待ちください。 [" +
+                                        std::to_string(i + 1) + "/3]");
+    }
+    EXPECT_FALSE(state.IndexingRunning);
+    EXPECT_TRUE(view.Enabled());
+    EXPECT_EQ(Settings().NowCountMail, "0");
+    EXPECT_EQ(Settings().LastDate, "2001/05/09 21:07");
+    EXPECT_EQ(view.Statuses.back(), "前回更新日時: 2001/05/09 21:07   受信メール数: 0通");
+    EXPECT_EQ(view.Foregrounds, 1);
+}
+
+TEST_F(IndexUpdateRunTest, NothingOrOnlyContainersCheckedDoesNothing) {
+    EXPECT_FALSE(Run());
+    // An account whose only folder is an empty container.
+    files.Files[Account("account.ini")] = "[Property]\r\nOrder=002\r\n";
+    files.Files[Account("user002.box\\entry.ini")] =
+        "[Property]\r\nTitle=趣味\r\nType=Subfolder\r\n"
+        "Order=\r\n";
+    files.Files.erase(Account("user002.box\\user003.box\\entry.ini"));
+    state.Catalogue.LoadFolderCatalogue(kHost);
+    dialog.SetFolders(state.Catalogue);
+    dialog.SelectAll(true);
+    dialog.SaveTarget = true;
+    EXPECT_FALSE(Run());
+    EXPECT_TRUE(runner.Calls.empty());
+    EXPECT_TRUE(view.Statuses.empty());
+    EXPECT_EQ(Settings().NowCountMail, "17");
+    EXPECT_EQ(Settings().LastDate, "???");
+    EXPECT_TRUE(Settings().MknmzFolders.empty());
+}
+
+TEST_F(IndexUpdateRunTest, SavesTheTargetsWhenAskedBeforeRunning) {
+    dialog.ClickCheck(4, true);
+    dialog.SaveTarget = true;
+    Run();
+    EXPECT_EQ(Settings().MknmzFolders, std::vector<std::string>{"4:予定表"});
+    EXPECT_EQ(Settings().MknmzTargetFolderCount, "1");
+}
+
+TEST_F(IndexUpdateRunTest, RebuildDeletesOnlyTheIndexFiles) {
+    files.Files[IndexDir("b001\\NMZ.i")] = "old";
+    files.Files[IndexDir("b001\\NMZ.lock2")] = "old";
+    files.Files[IndexDir("b001\\keep.txt")] = "mine";
+    files.Files[IndexDir("b004\\NMZ.i")] = "other folder";
+    dialog.ClickCheck(1, true);
+    Run();
+    EXPECT_TRUE(files.FileExists(IndexDir("b001\\NMZ.i"))); // an update keeps the index
+    dialog.Rebuild = true;
+    Run();
+    EXPECT_FALSE(files.FileExists(IndexDir("b001\\NMZ.i")));
+    EXPECT_FALSE(files.FileExists(IndexDir("b001\\NMZ.lock2")));
+    EXPECT_TRUE(files.FileExists(IndexDir("b001\\keep.txt")));
+    EXPECT_TRUE(files.FileExists(IndexDir("b004\\NMZ.i")));
+}
+
+TEST_F(IndexUpdateRunTest, TemporaryDirectoryTakesTheIndexButNeverTheFileList) {
+    state.Store.Settings.UseTempDirectory = "1";
+    system.Temp = "d:\\tmp\\";
+    files.Files[IndexDir("b001\\NMZ.i")] = "index";
+    files.Files[IndexDir("b001\\filelist.txt")] = "list";
+    files.Files["d:\\tmp\\Namazu\\NMZ.stale"] = "stale";
+    files.Files["d:\\tmp\\Namazu\\filelist.txt"] = "temp list";
+    // mknmz writes into the temporary directory while it runs.
+    class Builder : public FakeConsoleRunner {
+    public:
+        FakeFileSystem* Files;
+        std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
+                                                          const std::string& workDir, int mode,
+                                                          ConsoleTextView* view) override {
+            Seen = Files->Files;
+            Files->Files["d:\\tmp\\Namazu\\NMZ.i"] = "new index";
+            return FakeConsoleRunner::RunConsoleCommand(commandLine, workDir, mode, view);
+        }
+        std::map<std::string, std::string> Seen;
+    } builder;
+    builder.Files = &files;
+    IndexServices withBuilder{state, host, files, builder, pump, clock, system, ui};
+    dialog.ClickCheck(1, true);
+    IndexUpdateRun(withBuilder, view, kHost).Run(dialog);
+
+    ASSERT_EQ(builder.Calls.size(), 1u);
+    EXPECT_NE(builder.Calls[0].CommandLine.find("--output-dir=\"d:\\tmp\\Namazu\""),
+              std::string::npos);
+    EXPECT_TRUE(files.Directories.count("d:\\tmp\\Namazu"));
+    EXPECT_EQ(builder.Seen["d:\\tmp\\Namazu\\NMZ.i"], "index");
+    EXPECT_EQ(builder.Seen.count("d:\\tmp\\Namazu\\NMZ.stale"), 0u);
+    EXPECT_EQ(builder.Seen["d:\\tmp\\Namazu\\filelist.txt"], "temp list");
+    EXPECT_EQ(files.Files[IndexDir("b001\\NMZ.i")], "new index");
+    EXPECT_EQ(files.Files[IndexDir("b001\\filelist.txt")], "list");
+    EXPECT_FALSE(files.FileExists("d:\\tmp\\Namazu\\NMZ.i")); // moved back
+}
+
+TEST_F(IndexUpdateRunTest, ShowSettingsChooseTheRunMode) {
+    struct Case {
+        const char* ShowWindow;
+        const char* InDos;
+        const char* Minimize;
+        int Mode;
+    };
+    const Case cases[] = {
+        {"0", "1", "1", rmHidden},      {"1", "0", "1", rmCapture}, {"1", "0", "0", rmCapture},
+        {"1", "1", "1", rmMinimized},   {"1", "1", "0", rmNormal},  {"", "0", "", rmCapture},
+        {"yes", "x", "1", rmMinimized},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ShowWindow << c.InDos << c.Minimize);
+        TSettings settings;
+        settings.ShowWindow = c.ShowWindow;
+        settings.InDosPromptWindow = c.InDos;
+        settings.Minimize = c.Minimize;
+        EXPECT_EQ(MknmzRunMode(settings), c.Mode);
+    }
+}
+
+TEST_F(IndexUpdateRunTest, CaptureGoesIntoANewConsoleWindowPerFolder) {
+    TSettings& settings = state.Store.Settings;
+    settings.ShowWindow = "1";
+    settings.Minimize = "1";
+    runner.CaptureOutput = "Indexing...\r\n";
+    dialog.ClickCheck(1, true);
+    dialog.ClickCheck(4, true);
+    RunWatching();
+
+    ASSERT_EQ(view.ConsoleWindows.size(), 2u);
+    EXPECT_EQ(view.ConsoleWindows[0]->Caption, "「仕事」フォルダのインデックス作成中...終了");
+    EXPECT_EQ(view.ConsoleWindows[1]->Caption, "「予定表」フォルダのインデックス作成中...終了");
+    EXPECT_TRUE(view.ConsoleWindows[0]->Minimized);
+    EXPECT_FALSE(view.ConsoleWindows[0]->Closed); // they stay open after the run
+    EXPECT_EQ(view.ConsoleWindows[1]->View.Text, "Indexing...\r\n");
+    EXPECT_EQ(runner.Calls[1].TextView, &view.ConsoleWindows[1]->View);
+    EXPECT_EQ(runner.Calls[1].Mode, rmCapture);
+    EXPECT_TRUE(starts[1].IndexingRunning);
+    EXPECT_TRUE(pump.Sleeps.empty());
+
+    RunWatching(); // the next run first closes the windows of this one
+    EXPECT_TRUE(view.ConsoleWindows[0]->Closed);
+    EXPECT_EQ(view.ConsoleWindowClosings, 2);
+}
+
+TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondSteps) {
+    TSettings& settings = state.Store.Settings;
+    settings.ShowWindow = "1";
+    settings.InDosPromptWindow = "1";
+    runner.EndsAfterPolls = 3;
+    dialog.ClickCheck(1, true);
+    Run();
+    ASSERT_EQ(runner.Calls.size(), 1u);
+    EXPECT_EQ(runner.Calls[0].Mode, rmNormal);
+    EXPECT_EQ(pump.Sleeps, std::vector<unsigned>(4, 1000));
+    EXPECT_GE(pump.Processed, 5);
+}
+
+TEST_F(IndexUpdateRunTest, FolderThatCannotStartStillCountsAsDone) {
+    runner.StartFails = true;
+    state.Store.Settings.ShowWindow = "1";
+    state.Store.Settings.InDosPromptWindow = "1";
+    dialog.ClickCheck(1, true);
+    dialog.ClickCheck(4, true);
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(runner.Calls.size(), 2u);
+    EXPECT_TRUE(pump.Sleeps.empty());
+    EXPECT_EQ(Settings().NowCountMail, "0");
+    EXPECT_EQ(Settings().LastDate, "2001/05/09 21:07");
+    EXPECT_FALSE(state.IndexingRunning);
+    EXPECT_TRUE(view.Enabled());
+}
+
+TEST_F(IndexUpdateRunTest, ConsoleWindowThatCannotOpenRunsHidden) {
+    state.Store.Settings.ShowWindow = "1";
+    view.ConsoleWindowFails = true;
+    dialog.ClickCheck(1, true);
+    Run();
+    ASSERT_EQ(runner.Calls.size(), 1u);
+    EXPECT_EQ(runner.Calls[0].Mode, rmHidden);
+}
+
+TEST_F(IndexUpdateRunTest, MakesEveryMissingParentAndFormatsTheDate) {
+    MakeDirectories(files, "d:\\idx\\Namazu\\b002\\b003\\");
+    for (const char* dir :
+         {"d:\\idx", "d:\\idx\\Namazu", "d:\\idx\\Namazu\\b002", "d:\\idx\\Namazu\\b002\\b003"})
+        EXPECT_TRUE(files.Directories.count(dir)) << dir;
+    EXPECT_FALSE(files.Directories.count("d:"));
+    EXPECT_EQ(LastDateText({2026, 12, 7, 0, 5, 0}), "2026/12/07 00:05");
+}
+
+} // namespace
