@@ -107,10 +107,10 @@ TEST_F(ConsoleRunnerTest, ShowsEachLineOfABurstWithoutTrailingBlanks) {
 }
 
 TEST_F(ConsoleRunnerTest, ShowsTextAfterTheLastLineFeedOnlyWhenTheProgramEnds) {
-    const std::string command = ChildCommand("write \"one\\ntw\" sleep 1500 write o");
+    const std::string command = ChildCommand("write \"one\\ntw\" sleep 2500 write o");
     std::string seenWhileRunning;
     int busyWhileRunning = -1;
-    AtMilliseconds(700, [&] {
+    AtMilliseconds(1200, [&] {
         seenWhileRunning = ViewText();
         busyWhileRunning = window.edt().BusyMark();
     });

@@ -7,6 +7,11 @@
 
 namespace {
 
+// The default of a few KB fills up between two rounds and stalls a talkative
+// program; this much lets it write on for a whole round.
+const DWORD kPipeBuffer = 1024 * 1024;
+const size_t kReadPiece = 64 * 1024;
+
 void Close(HANDLE& handle) {
     if (handle != nullptr)
         CloseHandle(handle);
@@ -23,7 +28,7 @@ Win32CaptureProcess::~Win32CaptureProcess() {
 
 bool Win32CaptureProcess::CreatePipe() {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    if (!::CreatePipe(&read_, &write_, &inheritable, 1024 * 1024))
+    if (!::CreatePipe(&read_, &write_, &inheritable, kPipeBuffer))
         return false;
     // Only the write end is for the child.
     SetHandleInformation(read_, HANDLE_FLAG_INHERIT, 0);
@@ -52,7 +57,7 @@ bool Win32CaptureProcess::Start(const std::string& commandLine, const std::strin
 }
 
 bool Win32CaptureProcess::ReadAvailable(std::string& output, size_t maxBytes) {
-    std::vector<char> buffer(64 * 1024);
+    std::vector<char> buffer(kReadPiece);
     for (size_t taken = 0; taken < maxBytes;) {
         DWORD available = 0;
         if (!PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr))
