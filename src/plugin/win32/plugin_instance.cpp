@@ -34,3 +34,7 @@ PluginInstance& Instance() {
 PluginCore& ThePlugin() { return Instance().Core; }
 
 UserInterface& TheUserInterface() { return Instance().Ui; }
+
+PluginState& ThePluginState() { return Instance().State; }
+
+HostApi& TheHostApi() { return Instance().Host; }

@@ -6,3 +6,5 @@
 // The one plug-in per loaded library, wired to the Win32 services.
 PluginCore& ThePlugin();
 UserInterface& TheUserInterface();
+PluginState& ThePluginState();
+HostApi& TheHostApi();

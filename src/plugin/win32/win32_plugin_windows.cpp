@@ -1,12 +1,15 @@
 #include "plugin/win32/win32_plugin_windows.h"
 
-// The index dialog, the search dialog, the result window, the settings
-// dialog and the about box are not built yet: until they are, their commands
-// open nothing, and the search command reports a cancelled dialog.
+#include "search/win32/search_form.h"
+
+// The index dialog, the result window, the settings dialog and the about box
+// are not built yet: until they are, their commands open nothing.
 
 void Win32PluginWindows::ShowIndexDialog(WindowHandle) {}
 
-int Win32PluginWindows::ShowSearchDialog(WindowHandle) { return 2; }
+int Win32PluginWindows::ShowSearchDialog(WindowHandle host) {
+    return ::ShowSearchDialog(static_cast<HWND>(host));
+}
 
 int Win32PluginWindows::ShowResultWindow(WindowHandle) { return 2; }
 

@@ -183,6 +183,18 @@ TEST_F(PluginCoreTest, ARefusedCounterWriteIsShownAndNothingIsLost) {
     EXPECT_EQ(files.Files[kIni], before);
 }
 
+TEST_F(PluginCoreTest, AnAccountWhereNothingCanBeWrittenIsReportedAtEveryEntryPoint) {
+    files.ReadOnly.insert(kIni);
+    core.FolderCreate(window);
+    core.FolderClose(window);
+    core.RecFilter(kAccount + "Inbox.box\\1.alm");
+    ASSERT_EQ(ui.Boxes.size(), 3u);
+    for (const FakeUserInterface::Box& box : ui.Boxes)
+        EXPECT_EQ(box.Text, kIni + " に書き込めません");
+    EXPECT_TRUE(files.Files.empty());
+    EXPECT_TRUE(windows.Opened.empty());
+}
+
 TEST_F(PluginCoreTest, FolderEndRetrieveOnlyNamesTheSettingsFile) {
     core.FolderEndRetrieve(window);
     EXPECT_EQ(state.Store.IniFileName, kIni);

@@ -1,0 +1,338 @@
+// The search dialog and the alias dialog, driven through the substitute
+// host the way a person would use them.
+#include "search/win32/search_resource.h"
+#include "settings/profile_document.h"
+#include "ui_automation.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kSearchCaption[] = L"tarnwick for Namazu [検索]";
+const wchar_t kAliasCaption[] = L"エイリアス";
+
+std::wstring HostPath() {
+    return ui::ProgramDirectory() + L"Almail.exe";
+}
+
+void WriteBytes(const std::wstring& path, const std::string& content) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &read, nullptr) &&
+           read > 0)
+        content.append(buffer, read);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return content;
+}
+
+// Polls until the control shows the text; returns what it shows last.
+std::string WaitForText(HWND control, const std::string& expected) {
+    std::string text;
+    for (int i = 0; i < 50; ++i) {
+        text = ui::ToSjis(ui::WindowText(control));
+        if (text == expected)
+            break;
+        Sleep(100);
+    }
+    return text;
+}
+
+// An account on drive Z: whose catalogue is, by position: 0 郵便受け,
+// 1 送信箱, 2 仕事, 3 資料 (container), 4 会議, 5 古い (container in 資料),
+// 6 議事録 (in 古い), 7 私用.
+class SearchDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        account_ = L"Z:\\tmp\\tarnwick-search-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                   std::to_wstring(GetTickCount());
+        ASSERT_TRUE(CreateDirectoryW(account_.c_str(), nullptr));
+        WriteBytes(account_ + L"\\account.ini", "[Property]\r\nOrder=IO001002003\r\n");
+        MakeFolder(L"inbox.box", "");
+        MakeFolder(L"outbox.box", "");
+        MakeFolder(L"user001.box", "Title=仕事\r\n");
+        MakeFolder(L"user002.box", "Title=資料\r\nType=Subfolder\r\nOrder=004005\r\n");
+        MakeFolder(L"user002.box\\user004.box", "Title=会議\r\n");
+        MakeFolder(L"user002.box\\user005.box", "Title=古い\r\nType=Subfolder\r\nOrder=006\r\n");
+        MakeFolder(L"user002.box\\user005.box\\user006.box", "Title=議事録\r\n");
+        MakeFolder(L"user003.box", "Title=私用\r\n");
+    }
+
+    void TearDown() override {
+        std::wstring from = account_ + L'\0';
+        SHFILEOPSTRUCTW operation = {};
+        operation.wFunc = FO_DELETE;
+        operation.pFrom = from.c_str();
+        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        SHFileOperationW(&operation);
+    }
+
+    void MakeFolder(const std::wstring& name, const std::string& entry) {
+        const std::wstring dir = account_ + L"\\" + name;
+        CreateDirectoryW(dir.c_str(), nullptr);
+        if (!entry.empty())
+            WriteBytes(dir + L"\\entry.ini", "[Property]\r\n" + entry);
+    }
+
+    std::wstring IniPath() const { return account_ + L"\\tarnwick.ini"; }
+    std::string Stored(const std::string& section, const std::string& key) const {
+        return ProfileDocument(ReadBytes(IniPath())).Read(section, key, "<absent>");
+    }
+
+    // Starts the host on the account and opens the search dialog from its menu.
+    HWND OpenSearchDialog(ui::ChildProcess& host) {
+        if (!host.Started())
+            return nullptr;
+        return ui::WaitForWindow(host.Id(), kSearchCaption);
+    }
+    std::wstring Arguments(const std::wstring& extra = L"") const {
+        return L"\"/account:" + account_ + L"\" " + extra + L"menu:search";
+    }
+
+    static HWND Named(HWND dialog, const char* name) {
+        HWND control = ui::FindControlByName(dialog, name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    static void SetText(HWND dialog, const char* name, const std::string& text) {
+        SendMessageW(Named(dialog, name), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(ui::FromSjis(text).c_str()));
+    }
+    static std::string Text(HWND dialog, const char* name) {
+        return ui::ToSjis(ui::WindowText(Named(dialog, name)));
+    }
+    static void Press(HWND dialog, const char* name) {
+        EXPECT_TRUE(ui::PressButtonById(dialog, GetDlgCtrlID(Named(dialog, name)))) << name;
+    }
+    // A folder item chosen while Shift is held down, as a person would.
+    static void ShiftPick(HWND dialog, int commandId) {
+        INPUT shift[2] = {};
+        shift[0].type = shift[1].type = INPUT_KEYBOARD;
+        shift[0].ki.wVk = shift[1].ki.wVk = VK_SHIFT;
+        shift[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(1, &shift[0], sizeof(INPUT));
+        Sleep(300);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+        SendInput(1, &shift[1], sizeof(INPUT));
+        Sleep(100);
+    }
+    static int DefaultButton(HWND dialog) {
+        return LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0));
+    }
+    static void FocusOn(HWND dialog, const char* name) {
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Named(dialog, name)), TRUE);
+    }
+
+    std::wstring account_;
+};
+
+TEST_F(SearchDialogTest, ShowsEveryControlInTabOrderCentredOnTheHost) {
+    ui::ChildProcess host(HostPath(), Arguments());
+    HWND dialog = OpenSearchDialog(host);
+    ASSERT_NE(dialog, nullptr);
+
+    std::vector<std::string> names;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        names.push_back("?");
+        for (const char* name : {"Label1", "edtFolderName", "btnAlias", "btnFolderBrowse", "Label2",
+                                 "cboKeyword", "GroupBox1", "cboHeaderName", "edtHeaderKeyword",
+                                 "btnAdd", "btnDelete", "lstHeader", "btnSearch", "btnCancel"}) {
+            if (ui::FindControlByName(dialog, name) == child)
+                names.back() = name;
+        }
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "Label1", "edtFolderName", "btnAlias", "btnFolderBrowse", "Label2",
+                         "cboKeyword", "GroupBox1", "cboHeaderName", "edtHeaderKeyword", "btnAdd",
+                         "btnDelete", "lstHeader", "btnSearch", "btnCancel"}));
+    EXPECT_EQ(Text(dialog, "btnSearch"), "検索(&G)...");
+    EXPECT_EQ(Text(dialog, "GroupBox1"), "ヘッダ指定(&H)");
+    EXPECT_EQ(Text(dialog, "edtFolderName"), "");
+
+    HWND list = Named(dialog, "lstHeader");
+    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), 85);
+    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0), 185);
+    EXPECT_TRUE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
+
+    HWND folderWindow = ui::WaitForWindow(host.Id(), L"AL-Mail32 (substitute)");
+    ASSERT_NE(folderWindow, nullptr);
+    RECT owner, placed;
+    GetWindowRect(folderWindow, &owner);
+    GetWindowRect(dialog, &placed);
+    const int width = placed.right - placed.left;
+    const int height = placed.bottom - placed.top;
+    int left = owner.left + (owner.right - owner.left - width) / 2;
+    int top = owner.top + (owner.bottom - owner.top - height) / 2;
+    left = std::min(std::max(left, 0), GetSystemMetrics(SM_CXSCREEN) - width);
+    top = std::min(std::max(top, 0), GetSystemMetrics(SM_CYSCREEN) - height);
+    EXPECT_EQ(placed.left, left);
+    EXPECT_EQ(placed.top, top);
+
+    FocusOn(dialog, "edtHeaderKeyword");
+    EXPECT_EQ(DefaultButton(dialog), IDC_SEARCH_ADD);
+    FocusOn(dialog, "cboKeyword");
+    EXPECT_EQ(DefaultButton(dialog), IDC_SEARCH_SEARCH);
+
+    Press(dialog, "btnCancel");
+    EXPECT_TRUE(ui::WaitForWindowGone(dialog));
+    EXPECT_TRUE(host.WaitForExit().has_value());
+    EXPECT_EQ(Stored("Search", "TargetFolderCount"), "0");
+}
+
+TEST_F(SearchDialogTest, SearchCommitsPickedFoldersAndHeaderConditions) {
+    ui::ChildProcess host(HostPath(), Arguments());
+    HWND dialog = OpenSearchDialog(host);
+    ASSERT_NE(dialog, nullptr);
+
+    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + 2);
+    EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), "仕事"), "仕事");
+    ShiftPick(dialog, IDM_FOLDER_FIRST + 6);
+    EXPECT_EQ(Text(dialog, "edtFolderName"), "仕事, 議事録");
+
+    SetText(dialog, "cboHeaderName", "Subject:");
+    SetText(dialog, "edtHeaderKeyword", " 会議 ");
+    Press(dialog, "btnAdd");
+    SetText(dialog, "cboHeaderName", "from:");
+    SetText(dialog, "edtHeaderKeyword", "info");
+    Press(dialog, "btnAdd");
+    SetText(dialog, "cboHeaderName", "X-Mailer:");
+    Press(dialog, "btnAdd");
+    SetText(dialog, "cboKeyword", " 予算 ");
+    Sleep(200);
+    EXPECT_EQ(SendMessageW(Named(dialog, "lstHeader"), LVM_GETITEMCOUNT, 0, 0), 2);
+
+    Press(dialog, "btnSearch");
+    EXPECT_TRUE(ui::WaitForWindowGone(dialog));
+    EXPECT_TRUE(host.WaitForExit().has_value());
+    EXPECT_EQ(Stored("Search", "TargetFolderCount"), "2");
+    EXPECT_EQ(Stored("Search", "Folder1"), "2:仕事");
+    EXPECT_EQ(Stored("Search", "Folder2"), "6:議事録");
+    EXPECT_EQ(Stored("Search", "Alias"), "");
+}
+
+TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
+    {
+        ui::ChildProcess host(HostPath(), Arguments());
+        HWND dialog = OpenSearchDialog(host);
+        ASSERT_NE(dialog, nullptr);
+        ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + 7);
+        WaitForText(Named(dialog, "edtFolderName"), "私用");
+        ShiftPick(dialog, IDM_FOLDER_FIRST + 4);
+        ASSERT_EQ(Text(dialog, "edtFolderName"), "私用, 会議");
+
+        ui::PickMenuCommand(dialog, IDM_ALIAS_SAVE_AS);
+        HWND alias = ui::WaitForWindow(host.Id(), kAliasCaption);
+        ASSERT_NE(alias, nullptr);
+        EXPECT_EQ(Text(alias, "lblNewAlias"), "エイリアス名(&N):");
+        EXPECT_FALSE(IsWindowVisible(Named(alias, "cboOldAliasName")));
+        HWND positions = Named(alias, "cboInsertPosition");
+        EXPECT_EQ(SendMessageW(positions, CB_GETCOUNT, 0, 0), 1);
+        EXPECT_EQ(SendMessageW(Named(alias, "lstFolderNames"), LB_GETCOUNT, 0, 0), 2);
+        SetText(alias, "cboAliasName", "  旅行  ");
+        Press(alias, "btnSave");
+        EXPECT_TRUE(ui::WaitForWindowGone(alias));
+        EXPECT_EQ(Stored("Alias", "Max"), "1");
+        EXPECT_EQ(Stored("Alias", "Name1"), "旅行");
+        EXPECT_EQ(Stored("Alias", "DirCount1"), "2");
+        EXPECT_EQ(Stored("Alias", "Dir1-1"), "Namazu\\b003\\");
+        EXPECT_EQ(Stored("Alias", "Dir1-2"), "Namazu\\b002\\b004\\");
+
+        Press(dialog, "btnCancel");
+        EXPECT_TRUE(host.WaitForExit().has_value());
+    }
+    {
+        ui::ChildProcess host(HostPath(), Arguments());
+        HWND dialog = OpenSearchDialog(host);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(Text(dialog, "edtFolderName"), "");
+        ui::PickMenuCommand(dialog, IDM_ALIAS_FIRST + 0);
+        EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), "私用, 会議"), "私用, 会議");
+        Press(dialog, "btnSearch");
+        EXPECT_TRUE(host.WaitForExit().has_value());
+        EXPECT_EQ(Stored("Search", "Alias"), "旅行");
+        EXPECT_EQ(Stored("Search", "Folder1"), "7:私用");
+        EXPECT_EQ(Stored("Search", "Folder2"), "4:会議");
+    }
+    {
+        ui::ChildProcess host(HostPath(), Arguments());
+        HWND dialog = OpenSearchDialog(host);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(Text(dialog, "edtFolderName"), "私用, 会議");
+
+        ui::PickMenuCommand(dialog, IDM_ALIAS_RENAME);
+        HWND alias = ui::WaitForWindow(host.Id(), kAliasCaption);
+        ASSERT_NE(alias, nullptr);
+        EXPECT_EQ(SendMessageW(Named(alias, "cboOldAliasName"), CB_GETCURSEL, 0, 0), 0);
+        EXPECT_EQ(SendMessageW(Named(alias, "cboInsertPosition"), CB_GETCOUNT, 0, 0), 1);
+        EXPECT_EQ(Text(alias, "cboAliasName"), "旅行");
+        SetText(alias, "cboAliasName", "出張");
+        Press(alias, "btnSave");
+        EXPECT_TRUE(ui::WaitForWindowGone(alias));
+        EXPECT_EQ(Stored("Alias", "Name1"), "出張");
+        EXPECT_EQ(Stored("Alias", "Dir1-2"), "Namazu\\b002\\b004\\");
+
+        ui::PickMenuCommand(dialog, IDM_ALIAS_DELETE);
+        HWND confirm = ui::WaitForWindow(host.Id(), L"削除の確認");
+        ASSERT_NE(confirm, nullptr);
+        EXPECT_TRUE(ui::PressButtonById(confirm, IDYES));
+        EXPECT_TRUE(ui::WaitForWindowGone(confirm));
+        Sleep(200);
+        EXPECT_EQ(Stored("Alias", "Max"), "0");
+        EXPECT_EQ(Text(dialog, "edtFolderName"), "私用, 会議");
+
+        ui::PickMenuCommand(dialog, IDM_ALIAS_DELETE);
+        HWND refusal = ui::WaitForWindow(host.Id(), L"エラー");
+        ASSERT_NE(refusal, nullptr);
+        const std::vector<std::wstring> texts = ui::ControlTexts(refusal);
+        EXPECT_NE(
+            std::find(texts.begin(), texts.end(), L"先に削除するエイリアスを選択してください。"),
+            texts.end());
+        EXPECT_TRUE(ui::PressButtonById(refusal, IDOK));
+        EXPECT_TRUE(ui::WaitForWindowGone(refusal));
+
+        Press(dialog, "btnSearch");
+        EXPECT_TRUE(host.WaitForExit().has_value());
+        EXPECT_EQ(Stored("Search", "Alias"), "");
+        EXPECT_EQ(Stored("Search", "TargetFolderCount"), "2");
+    }
+}
+
+TEST_F(SearchDialogTest, BadSavedEntriesAreDroppedAndTheFileStaysWhole) {
+    WriteBytes(IniPath(), "[Search]\r\nTargetFolderCount=4\r\nFolder1=x:abc\r\nFolder2=:abc\r\n"
+                          "Folder3=99:abc\r\nFolder4=1:送信箱\r\nAlias=消えた\r\n"
+                          "[Alias]\r\nMax=3\r\nName1=　 \r\nDirCount1=two\r\n"
+                          "Dir1-1=Namazu\\inbox\\\r\n[Other]\r\nKeep=1\r\n");
+    ui::ChildProcess host(HostPath(), Arguments());
+    HWND dialog = OpenSearchDialog(host);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Text(dialog, "edtFolderName"), "送信箱");
+    ui::PickMenuCommand(dialog, IDM_ALIAS_FIRST + 0);
+    EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), ""), "");
+    Press(dialog, "btnSearch");
+    EXPECT_TRUE(host.WaitForExit().has_value());
+    EXPECT_EQ(Stored("Search", "TargetFolderCount"), "0");
+    EXPECT_EQ(Stored("Search", "Alias"), "　");
+    EXPECT_EQ(Stored("Alias", "Max"), "3");
+    EXPECT_EQ(Stored("Other", "Keep"), "1");
+}
+
+} // namespace
