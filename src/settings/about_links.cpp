@@ -1,6 +1,5 @@
 #include "settings/about_links.h"
 
-const char kAboutTitle[] = "tarnwick for Namazu AL-Mail Plug-in Version 0.9";
 const char kAboutSecondLine[] = "Copyright (C) 2026 tarnwick project";
 
 std::string AboutLinkAddress(int tag) {

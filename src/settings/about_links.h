@@ -6,8 +6,7 @@
 
 // The about box's texts and the home pages its link menu opens.
 
-extern const char kAboutTitle[];
-// The line appended below the title when the box opens.
+// The line the about box adds below its title when it opens.
 extern const char kAboutSecondLine[];
 
 // The address for a link menu item's tag (1 ... 4); empty for any other tag.

@@ -1,5 +1,8 @@
 #include "plugin/win32/plugin_instance.h"
 
+#include "catalogue/console_command_runner.h"
+#include "catalogue/win32/win32_message_pump.h"
+#include "catalogue/win32/win32_process_launcher.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_user_interface.h"
 #include "plugin/win32/win32_host_api.h"
@@ -19,6 +22,9 @@ struct PluginInstance {
     Win32UserInterface Ui;
     Win32HostApi Host{IndexingMenuCallback, SearchMenuCallback};
     Win32HostMenu Menu;
+    Win32ProcessLauncher Launcher;
+    Win32MessagePump Pump;
+    ConsoleCommandRunner Runner{Launcher, Pump, Ui};
     Win32PluginWindows Windows;
     PluginState State{Files, Host};
     PluginCore Core{State, Host, Menu, Ui, Windows};
@@ -38,3 +44,5 @@ UserInterface& TheUserInterface() { return Instance().Ui; }
 PluginState& ThePluginState() { return Instance().State; }
 
 HostApi& TheHostApi() { return Instance().Host; }
+
+ConsoleRunner& TheConsoleRunner() { return Instance().Runner; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/plugin_core.h"
+#include "platform/console_runner.h"
 #include "platform/user_interface.h"
 
 // The one plug-in per loaded library, wired to the Win32 services.
@@ -8,3 +9,4 @@ PluginCore& ThePlugin();
 UserInterface& TheUserInterface();
 PluginState& ThePluginState();
 HostApi& TheHostApi();
+ConsoleRunner& TheConsoleRunner();

@@ -1,9 +1,12 @@
 #include "plugin/win32/win32_plugin_windows.h"
 
+#include "plugin/win32/plugin_instance.h"
 #include "search/win32/search_form.h"
+#include "settings/win32/about_box.h"
+#include "settings/win32/settings_dialog.h"
 
-// The index dialog, the result window, the settings dialog and the about box
-// are not built yet: until they are, their commands open nothing.
+// The index dialog and the result window are not built yet: until they are,
+// their commands open nothing.
 
 void Win32PluginWindows::ShowIndexDialog(WindowHandle) {}
 
@@ -13,6 +16,11 @@ int Win32PluginWindows::ShowSearchDialog(WindowHandle host) {
 
 int Win32PluginWindows::ShowResultWindow(WindowHandle) { return 2; }
 
-void Win32PluginWindows::ShowSettingsDialog(WindowHandle) {}
+void Win32PluginWindows::ShowSettingsDialog(WindowHandle host) {
+    ::ShowSettingsDialog(static_cast<HWND>(host), ThePluginState().Store, TheHostApi(),
+                         TheUserInterface(), TheConsoleRunner());
+}
 
-void Win32PluginWindows::ShowAboutBox(WindowHandle) {}
+void Win32PluginWindows::ShowAboutBox(WindowHandle host) {
+    ::ShowAboutBox(static_cast<HWND>(host));
+}

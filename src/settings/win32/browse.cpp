@@ -1,0 +1,12 @@
+#include "settings/win32/browse.h"
+
+#include "platform/win32/text_encoding.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+void Win32Shell::OpenWithShell(const std::string& pathOrUrl) {
+    ShellExecuteW(nullptr, L"open", WideFromShiftJis(pathOrUrl).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
+}
