@@ -18,6 +18,9 @@ std::string TargetSelection::FolderNameHint() const {
 }
 
 void TargetSelection::PickFolder(int position, bool shift) {
+    // Another window may have rebuilt the catalogue since the menu was made.
+    if (position < 0 || position >= catalogue_.Count())
+        return;
     const bool additive = shift && !selected_.empty();
     if (additive && IsSelected(position))
         return;
@@ -68,6 +71,8 @@ std::vector<std::string> TargetSelection::BuildAliasMenu() {
 }
 
 void TargetSelection::ApplyAlias(int alias, const std::string& indexBase) {
+    if (alias < 0 || alias >= static_cast<int>(settings_.Aliases.size()))
+        return;
     const TAliasInfo& applied = settings_.Aliases[static_cast<size_t>(alias)];
     currentAlias_ = applied.Name;
     checkedAlias_ = alias;

@@ -71,6 +71,15 @@ TEST_F(TargetSelectionTest, ShiftClickWithEmptySelectionActsLikeAPlainClick) {
     EXPECT_EQ(Selected(), (std::vector<int>{6}));
 }
 
+TEST_F(TargetSelectionTest, ItemsThatOutlivedTheirFolderOrAliasChangeNothing) {
+    AddAlias("A", "Namazu\\inbox\\\r");
+    selection.ApplyAlias(0, kBase);
+    selection.PickFolder(8, false);
+    selection.ApplyAlias(1, kBase);
+    EXPECT_EQ(Selected(), (std::vector<int>{0}));
+    EXPECT_EQ(selection.CurrentAlias(), "A");
+}
+
 TEST_F(TargetSelectionTest, ShiftClickOnASelectedFolderKeepsTheAppliedAlias) {
     AddAlias("A", "Namazu\\inbox\\\r");
     selection.ApplyAlias(0, kBase);
