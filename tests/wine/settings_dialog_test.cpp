@@ -1,0 +1,405 @@
+// The settings dialog and the about box in the substitute host: what they
+// show when they open, what OK and Cancel leave in tarnwick.ini, the
+// buttons' rules, the option help through the Namazu bridge and the link
+// menu under its button.
+#include "platform/win32/text_encoding.h"
+#include "platform/win32/win32_file_system.h"
+#include "settings/profile_document.h"
+#include "ui_automation.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const wchar_t kSettingsCaption[] = L"tarnwick for Namazu [設定]";
+const wchar_t kAboutCaption[] = L"バージョン情報";
+const wchar_t kOptionHelpCaption[] = L"コマンドライン・オプション";
+const DWORD kOptionHelpTimeoutMs = 60000;
+
+// Button messages are sent, so that the click has been handled on return.
+void Click(HWND button) {
+    SendMessageW(button, BM_CLICK, 0, 0);
+}
+bool Checked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+void Type(HWND edit, const std::wstring& text) {
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    std::wstring className;
+    std::wstring caption;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectMatching(HWND window, LPARAM context) {
+    WindowSearch& search = *reinterpret_cast<WindowSearch*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t className[64] = L"";
+    GetClassNameW(window, className, 64);
+    if (processId == search.processId && IsWindowVisible(window) &&
+        (search.className.empty() || search.className == className) &&
+        (search.caption.empty() || ui::WindowText(window) == search.caption))
+        search.found.push_back(window);
+    return TRUE;
+}
+
+// The visible top-level windows of a process with this class or caption.
+std::vector<HWND> TopWindows(DWORD processId, const std::wstring& className,
+                             const std::wstring& caption) {
+    WindowSearch search = {processId, className, caption, {}};
+    EnumWindows(CollectMatching, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct CaptionQuery {
+    std::wstring caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchCaption(HWND child, LPARAM context) {
+    CaptionQuery& query = *reinterpret_cast<CaptionQuery*>(context);
+    if (ui::WindowText(child) != query.caption)
+        return TRUE;
+    query.found = child;
+    return FALSE;
+}
+
+// The control of the dialog with this caption (the version radio items have
+// no names of their own).
+HWND ButtonCaptioned(HWND top, const std::wstring& caption) {
+    CaptionQuery query = {caption, nullptr};
+    EnumChildWindows(top, MatchCaption, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        Sleep(100);
+    }
+    return true;
+}
+
+class SettingsDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        account_ = "Z:\\tmp\\tarnwick-settings" + std::to_string(GetTickCount()) + "\\";
+        ASSERT_TRUE(CreateDirectoryW(WideFromShiftJis(account_).c_str(), nullptr));
+    }
+
+    void TearDown() override {
+        std::wstring from = WideFromShiftJis(account_.substr(0, account_.size() - 1)) + L'\0';
+        SHFILEOPSTRUCTW operation = {};
+        operation.wFunc = FO_DELETE;
+        operation.pFrom = from.c_str();
+        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        SHFileOperationW(&operation);
+    }
+
+    std::string Ini() const { return account_ + "tarnwick.ini"; }
+    std::string IniBytes() { return files_.ReadFile(Ini()).value_or("<missing>"); }
+    void WriteIni(const std::string& bytes) { ASSERT_TRUE(files_.ReplaceContent(Ini(), bytes)); }
+
+    // Starts the host on the account and waits for the window its action opens.
+    HWND Open(const wchar_t* action, const wchar_t* caption) {
+        const std::string account = account_.substr(0, account_.size() - 1);
+        host_ = std::make_unique<ui::ChildProcess>(ui::ProgramDirectory() + L"Almail.exe",
+                                                   L"\"/account:" + WideFromShiftJis(account) +
+                                                       L"\" " + action);
+        return ui::WaitForWindow(host_->Id(), caption);
+    }
+    HWND OpenSettings() { return Open(L"setup", kSettingsCaption); }
+
+    void PressAndWaitForHost(HWND dialog, int buttonId) {
+        ASSERT_TRUE(ui::PressButtonById(dialog, buttonId));
+        EXPECT_TRUE(ui::WaitForWindowGone(dialog));
+        EXPECT_EQ(host_->WaitForExit(), std::optional<DWORD>(0)) << host_->Output();
+    }
+
+    HWND HostWindow() {
+        const std::vector<HWND> windows = TopWindows(host_->Id(), L"", L"AL-Mail32 (substitute)");
+        return windows.empty() ? nullptr : windows[0];
+    }
+
+    // Opens the dialog, lets change() work on it, presses OK and returns the
+    // file afterwards.
+    template <typename Change> std::string SettingsAfterOk(Change change) {
+        HWND dialog = OpenSettings();
+        EXPECT_NE(dialog, nullptr) << host_->Output();
+        if (dialog == nullptr)
+            return "";
+        change(dialog);
+        PressAndWaitForHost(dialog, IDOK);
+        return IniBytes();
+    }
+
+    Win32FileSystem files_;
+    std::string account_;
+    std::unique_ptr<ui::ChildProcess> host_;
+};
+
+TEST_F(SettingsDialogTest, OpeningShowsTheStoredValuesByTheOpeningRulesAndCancelWritesNothing) {
+    const std::string longOption = "--allow=" + std::string(1500, 'x');
+    const std::string perlPath = "c:\\表示\\ソフト\\perl.exe"; // 表 and ソ end in 0x5C
+    ProfileDocument stored;
+    stored.Write("Mknmz", "When", "STARTUP");
+    stored.Write("Mknmz", "IntervalCountMail", "abc");
+    stored.Write("Mknmz", "Ask", "0");
+    stored.Write("Mknmz", "ShowWindow", "0");
+    stored.Write("Command", "NamazuVersion", "2.0.5");
+    stored.Write("Command", "mknmzOption", longOption);
+    stored.Write("Command", "PerlPath", perlPath);
+    WriteIni(stored.Serialize());
+    const std::string before = IniBytes();
+
+    HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr) << host_->Output();
+    for (const char* name : {"page",
+                             "tab1",
+                             "tab2",
+                             "tab3",
+                             "tab4",
+                             "tab5",
+                             "TabSheet1",
+                             "GroupBox1",
+                             "rbtnUpdate1",
+                             "rbtnUpdate2",
+                             "rbtnUpdate3",
+                             "edtNumberOfMail",
+                             "UpDown1",
+                             "chkForceIndexing",
+                             "chkExitIndexingOnFinish",
+                             "chkSearchOnChangeSettings",
+                             "chkRenameToFolderName",
+                             "chkExitSearchOnMailView",
+                             "chkConfirmCommandLine",
+                             "edtMknmzOption",
+                             "edtNamazuOption",
+                             "btnDefautOption",
+                             "btnShowOptions",
+                             "GroupBox2",
+                             "chkShowWindow",
+                             "chkInDosWindow",
+                             "chkMinimize",
+                             "rgrpNamazuVersion",
+                             "GroupBox3",
+                             "edtIndexingMenu",
+                             "edtNamazuMenu",
+                             "edtPerlPath",
+                             "btnBrowse1",
+                             "edtMknmzPath",
+                             "btnBrowse2",
+                             "edtNamazuPath",
+                             "btnBrowse3",
+                             "btnDefaultPath",
+                             "chkUseTempDirectory",
+                             "btnOK",
+                             "btnCancel"}) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(ui::FindControlByName(dialog, name), nullptr);
+    }
+    EXPECT_TRUE(Checked(ui::FindControlByName(dialog, "rbtnUpdate1")));
+    EXPECT_FALSE(Checked(ui::FindControlByName(dialog, "rbtnUpdate3")));
+    EXPECT_EQ(ui::WindowText(ui::FindControlByName(dialog, "edtNumberOfMail")), L"30");
+    EXPECT_TRUE(Checked(ui::FindControlByName(dialog, "chkForceIndexing")));
+    EXPECT_FALSE(Checked(ui::FindControlByName(dialog, "chkShowWindow")));
+    EXPECT_TRUE(IsWindowEnabled(ui::FindControlByName(dialog, "chkInDosWindow")));
+    EXPECT_TRUE(IsWindowEnabled(ui::FindControlByName(dialog, "chkMinimize")));
+    EXPECT_TRUE(Checked(ButtonCaptioned(dialog, L"2.0")));
+    EXPECT_FALSE(Checked(ButtonCaptioned(dialog, L"1.3.x")));
+    EXPECT_EQ(ui::WindowText(ui::FindControlByName(dialog, "edtMknmzOption")),
+              WideFromShiftJis(longOption));
+    EXPECT_EQ(ui::WindowText(ui::FindControlByName(dialog, "edtPerlPath")),
+              WideFromShiftJis(perlPath));
+
+    const RECT host = WindowRect(HostWindow());
+    const RECT own = WindowRect(dialog);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    EXPECT_EQ(own.left, std::max(0L, host.left + (host.right - host.left - width) / 2));
+    EXPECT_EQ(own.top, std::max(0L, host.top + (host.bottom - host.top - height) / 2));
+
+    Type(ui::FindControlByName(dialog, "edtNamazuPath"), L"d:\\changed\\namazu.exe");
+    Click(ui::FindControlByName(dialog, "rbtnUpdate2"));
+    PressAndWaitForHost(dialog, IDCANCEL);
+    EXPECT_EQ(IniBytes(), before);
+}
+
+TEST_F(SettingsDialogTest, OkWritesExactlyTheChangedKeysAndTheResetCounter) {
+    ProfileDocument stored;
+    stored.Write("Mknmz", "NowCountMail", "7");
+    WriteIni(stored.Serialize());
+    // A first OK without changes writes every key the dialog's save writes.
+    const std::string baseline = SettingsAfterOk([](HWND) {});
+    ASSERT_EQ(ProfileDocument(baseline).Read("Mknmz", "NowCountMail", ""), "7");
+    ASSERT_EQ(ProfileDocument(baseline).Read("Mknmz", "When", ""), "UserOperation");
+
+    const std::string namazuPath = "d:\\予定表\\namazu.exe";
+    const std::string after = SettingsAfterOk([&](HWND dialog) {
+        Click(ui::FindControlByName(dialog, "rbtnUpdate2"));
+        Type(ui::FindControlByName(dialog, "edtNumberOfMail"), L"120");
+        Type(ui::FindControlByName(dialog, "edtNamazuPath"), WideFromShiftJis(namazuPath));
+    });
+    ProfileDocument expected(baseline);
+    expected.Write("Mknmz", "When", "CleanUp");
+    expected.Write("Mknmz", "NowCountMail", "0");
+    expected.Write("Mknmz", "IntervalCountMail", "120");
+    expected.Write("Command", "namazuPath", namazuPath);
+    EXPECT_EQ(after, expected.Serialize());
+}
+
+TEST_F(SettingsDialogTest, AnIntervalThatIsNoNumberInRangeKeepsTheUpDownPosition) {
+    for (const wchar_t* typed : {L"abc", L"500", L"-1"}) {
+        SCOPED_TRACE(ShiftJisFromWide(typed));
+        const std::string after = SettingsAfterOk(
+            [&](HWND dialog) { Type(ui::FindControlByName(dialog, "edtNumberOfMail"), typed); });
+        EXPECT_EQ(ProfileDocument(after).Read("Mknmz", "IntervalCountMail", ""), "50");
+    }
+}
+
+TEST_F(SettingsDialogTest, ButtonsFillInByVersionAndShowWindowEnablesItsOptions) {
+    HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr) << host_->Output();
+    const std::string before = IniBytes();
+    HWND showWindow = ui::FindControlByName(dialog, "chkShowWindow");
+    HWND inDosWindow = ui::FindControlByName(dialog, "chkInDosWindow");
+    HWND minimize = ui::FindControlByName(dialog, "chkMinimize");
+    ASSERT_TRUE(Checked(showWindow));
+    Click(showWindow);
+    EXPECT_FALSE(IsWindowEnabled(inDosWindow));
+    EXPECT_FALSE(IsWindowEnabled(minimize));
+    Click(showWindow);
+    EXPECT_TRUE(IsWindowEnabled(inDosWindow));
+    EXPECT_TRUE(IsWindowEnabled(minimize));
+
+    struct Expected {
+        const wchar_t* version;
+        const wchar_t* mknmzOption;
+        const wchar_t* namazuOption;
+        const wchar_t* mknmzPath;
+        const wchar_t* namazuPath;
+    };
+    const Expected cases[] = {
+        {L"1.3.x", L"-kh -KP -t \".*\\.alm\"", L"", L"c:\\usr\\local\\namazu\\bin\\mknmz",
+         L"c:\\usr\\local\\namazu\\bin\\namazu.exe"},
+        {L"2.0", L"--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"", L"--config=\"namazurc\"",
+         L"c:\\namazu\\bin\\mknmz", L"c:\\namazu\\bin\\namazu.exe"},
+    };
+    HWND perlPath = ui::FindControlByName(dialog, "edtPerlPath");
+    Type(perlPath, L"x:\\perl.exe");
+    for (const Expected& expected : cases) {
+        SCOPED_TRACE(ShiftJisFromWide(expected.version));
+        Click(ButtonCaptioned(dialog, expected.version));
+        Click(ui::FindControlByName(dialog, "btnDefautOption"));
+        Click(ui::FindControlByName(dialog, "btnDefaultPath"));
+        EXPECT_EQ(ui::WindowText(ui::FindControlByName(dialog, "edtMknmzOption")),
+                  expected.mknmzOption);
+        EXPECT_EQ(ui::WindowText(ui::FindControlByName(dialog, "edtNamazuOption")),
+                  expected.namazuOption);
+        EXPECT_EQ(ui::WindowText(ui::FindControlByName(dialog, "edtMknmzPath")),
+                  expected.mknmzPath);
+        EXPECT_EQ(ui::WindowText(ui::FindControlByName(dialog, "edtNamazuPath")),
+                  expected.namazuPath);
+        EXPECT_EQ(ui::WindowText(perlPath), L"x:\\perl.exe");
+    }
+    ui::CloseWindow(dialog);
+    EXPECT_TRUE(ui::WaitForWindowGone(dialog));
+    EXPECT_EQ(host_->WaitForExit(), std::optional<DWORD>(0)) << host_->Output();
+    EXPECT_EQ(IniBytes(), before);
+}
+
+TEST_F(SettingsDialogTest, OptionHelpShowsBothProgramsInOneWindowThatClosesWithTheDialog) {
+    HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr) << host_->Output();
+    const std::wstring bridge = ui::ProgramDirectory();
+    Type(ui::FindControlByName(dialog, "edtPerlPath"), bridge + L"perl.exe");
+    Type(ui::FindControlByName(dialog, "edtMknmzPath"), L"Z:\\usr\\bin\\mknmz");
+    Type(ui::FindControlByName(dialog, "edtNamazuPath"), bridge + L"namazu.exe");
+    HWND showOptions = ui::FindControlByName(dialog, "btnShowOptions");
+    PostMessageW(showOptions, BM_CLICK, 0, 0);
+
+    HWND window = ui::WaitForWindow(host_->Id(), kOptionHelpCaption);
+    ASSERT_NE(window, nullptr) << host_->Output();
+    PostMessageW(showOptions, BM_CLICK, 0, 0);
+    HWND view = ui::FindControlByName(window, "edt");
+    ASSERT_NE(view, nullptr);
+    const auto bothHelpsShown = [&] {
+        const std::wstring text = ui::WindowText(view);
+        return text.find(L"mknmz 2.0.21") != std::wstring::npos &&
+               text.find(L"namazu 2.0.21") != std::wstring::npos;
+    };
+    EXPECT_TRUE(WaitUntil(bothHelpsShown, kOptionHelpTimeoutMs))
+        << ShiftJisFromWide(ui::WindowText(view));
+    const std::wstring text = ui::WindowText(view);
+    EXPECT_NE(text.find(L"WorkDir: Z:\\usr\\bin"), std::wstring::npos);
+    EXPECT_NE(text.find(L"\"Z:\\usr\\bin\\mknmz\" --help"), std::wstring::npos);
+    EXPECT_NE(text.find(L"namazu.exe\" --help"), std::wstring::npos);
+    EXPECT_LT(text.find(L"mknmz 2.0.21"), text.find(L"namazu 2.0.21"));
+    EXPECT_EQ(TopWindows(host_->Id(), L"", kOptionHelpCaption).size(), 1u);
+
+    PressAndWaitForHost(dialog, IDCANCEL);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(SettingsDialogTest, AboutBoxIsCentredAndOpensTheLinkMenuUnderItsButton) {
+    HWND about = Open(L"version", kAboutCaption);
+    ASSERT_NE(about, nullptr) << host_->Output();
+    HWND title = ui::FindControlByName(about, "Label1");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(ui::WindowText(title), L"tarnwick for Namazu AL-Mail Plug-in Version 0.9\n"
+                                     L"Copyright (C) 2026 tarnwick project");
+    RECT client = {};
+    GetClientRect(about, &client);
+    const RECT titleRect = WindowRect(title);
+    EXPECT_EQ(titleRect.right - titleRect.left, client.right);
+    for (const char* name : {"Image1", "Label2", "btnHomepage", "btnOK"}) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(ui::FindControlByName(about, name), nullptr);
+    }
+
+    const RECT host = WindowRect(HostWindow());
+    const RECT own = WindowRect(about);
+    EXPECT_EQ(own.left, host.left + (host.right - host.left - (own.right - own.left)) / 2);
+    EXPECT_EQ(own.top, host.top + (host.bottom - host.top - (own.bottom - own.top)) / 2);
+
+    HWND homepage = ui::FindControlByName(about, "btnHomepage");
+    PostMessageW(homepage, BM_CLICK, 0, 0);
+    std::vector<HWND> menus;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            menus = TopWindows(host_->Id(), L"#32768", L"");
+            return !menus.empty();
+        },
+        ui::DefaultTimeoutMs));
+    if (!menus.empty()) {
+        const RECT button = WindowRect(homepage);
+        const RECT menu = WindowRect(menus[0]);
+        EXPECT_EQ(menu.left, button.left);
+        EXPECT_EQ(menu.top, button.bottom);
+        PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_TRUE(ui::WaitForWindowGone(menus[0]) || !IsWindowVisible(menus[0]));
+    }
+    PressAndWaitForHost(about, IDOK);
+}
+
+} // namespace
