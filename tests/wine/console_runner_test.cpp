@@ -7,6 +7,7 @@
 #include "indexer/win32/console_window.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/text_encoding.h"
+#include "recording_user_interface.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -18,23 +19,6 @@
 #include <vector>
 
 namespace {
-
-class RecordingUserInterface : public UserInterface {
-public:
-    std::vector<std::string> Messages;
-
-    void ShowError(WindowHandle, const std::string&, const std::string& text) override {
-        Messages.push_back(text);
-    }
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    void ShowInformation(WindowHandle, const std::string&, const std::string& text) override {
-        Messages.push_back(text);
-    }
-    bool Confirm(WindowHandle, const std::string&, const std::string& text) override {
-        Messages.push_back(text);
-        return true;
-    }
-};
 
 std::string ProgramDirectory() {
     wchar_t path[MAX_PATH];

@@ -1,0 +1,117 @@
+#include "sample_account.h"
+
+#include "catalogue/shift_jis.h"
+#include "platform/win32/text_encoding.h"
+
+#include <windows.h>
+
+namespace {
+
+std::wstring FromUtf8(const std::string& text) {
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    return wide;
+}
+
+std::string WindowsFormOf(const std::string& linuxPath) {
+    std::string path = "Z:" + linuxPath;
+    for (char& c : path)
+        c = c == '/' ? '\\' : c;
+    return path;
+}
+
+// The generator lies beside this source file's folder.
+std::string GeneratorPath() {
+    const std::string source = __FILE__;
+    return source.substr(0, source.rfind("tests/wine/")) + "tools/make_sample_mailbox.py";
+}
+
+} // namespace
+
+bool RunLinuxShell(const std::string& command, const std::string& markerStem) {
+    const std::string marker = markerStem + ".done";
+    std::wstring line = L"sh -c \"" + FromUtf8(command + " ; touch '" + marker + "'") + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(L"Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    const std::string markerWindows = WindowsFormOf(marker);
+    for (int waited = 0; waited < 600 && !FileExists(markerWindows); ++waited)
+        Sleep(100);
+    const bool done = FileExists(markerWindows);
+    DeleteFileW(WideFromShiftJis(markerWindows).c_str());
+    return done;
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesW(WideFromShiftJis(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadBytes(const std::string& path) {
+    HANDLE file = CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string bytes;
+    char buffer[4096];
+    DWORD count = 0;
+    while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &count, nullptr) &&
+           count > 0) {
+        bytes.append(buffer, count);
+    }
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return bytes;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+std::string TestProgramDirectory() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring program(path, length);
+    return ShiftJisFromWide(program.substr(0, program.find_last_of(L'\\') + 1));
+}
+
+bool SampleAccount::Generate(const std::string& name, int folders, int mails) {
+    linuxRoot_ = "/tmp/" + name + std::to_string(GetCurrentProcessId());
+    directory_ = WindowsFormOf(linuxRoot_ + "/") + "予定表\\";
+    // The UTF-8 spelling of the same directory for the Linux side.
+    const std::string linuxAccount = linuxRoot_ + "/\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8";
+    return RunLinuxShell("python3 '" + GeneratorPath() + "' '" + linuxAccount + "' --mails " +
+                             std::to_string(mails) + " --folders " + std::to_string(folders),
+                         linuxRoot_);
+}
+
+void SampleAccount::Remove() {
+    if (!linuxRoot_.empty())
+        RunLinuxShell("rm -rf '" + linuxRoot_ + "'", linuxRoot_);
+}
+
+std::string SampleAccount::WithSlashes() const {
+    std::string slashes = directory_;
+    for (size_t i = 0; i < slashes.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(slashes[i])))
+            ++i;
+        else if (slashes[i] == '\\')
+            slashes[i] = '/';
+    }
+    return slashes;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// A generated sample account on drive Z:, for Wine tests that run the real
+// Namazu through the bridge, and small file helpers they share.
+#include <string>
+
+// Runs a Linux shell command (UTF-8) and waits for it through a marker
+// file, since Wine gives no handle for a Linux process. False on time-out.
+bool RunLinuxShell(const std::string& command, const std::string& markerStem);
+
+bool FileExists(const std::string& path);
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+// ASCII letters in lower case, as the plug-in keeps folder paths.
+std::string Lower(std::string text);
+// The directory of the running test program, ending in a backslash.
+std::string TestProgramDirectory();
+
+// An account written by tools/make_sample_mailbox.py under /tmp in a
+// directory whose name ends in 表 (trail byte 0x5C) and has capitals that the
+// plug-in's lower-cased folder paths lose. Removed by Remove().
+class SampleAccount {
+public:
+    // True when the generator ran; folders and mails as its options say.
+    bool Generate(const std::string& name, int folders, int mails);
+    void Remove();
+
+    // Z:\tmp\<name>\予定表\ in Windows form.
+    const std::string& Directory() const { return directory_; }
+    // The same with forward slashes, as mknmz and namazu see paths.
+    std::string WithSlashes() const;
+
+private:
+    std::string linuxRoot_;
+    std::string directory_;
+};
