@@ -168,10 +168,10 @@ TEST_F(SearchDialogTest, ShowsEveryControlInTabOrderCentredOnTheHost) {
     EXPECT_EQ(Text(dialog, "GroupBox1"), "ヘッダ指定(&H)");
     EXPECT_EQ(Text(dialog, "edtFolderName"), "");
 
-    HWND list = Named(dialog, "lstHeader");
-    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), 85);
-    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0), 185);
-    EXPECT_TRUE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
+    HWND columns = Named(dialog, "lstHeader");
+    EXPECT_EQ(SendMessageW(columns, LVM_GETCOLUMNWIDTH, 0, 0), 85);
+    EXPECT_EQ(SendMessageW(columns, LVM_GETCOLUMNWIDTH, 1, 0), 185);
+    EXPECT_TRUE(SendMessageW(columns, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
 
     HWND folderWindow = ui::WaitForWindow(host.Id(), L"AL-Mail32 (substitute)");
     ASSERT_NE(folderWindow, nullptr);
@@ -187,10 +187,26 @@ TEST_F(SearchDialogTest, ShowsEveryControlInTabOrderCentredOnTheHost) {
     EXPECT_EQ(placed.left, left);
     EXPECT_EQ(placed.top, top);
 
-    FocusOn(dialog, "edtHeaderKeyword");
+    FocusOn(dialog, "cboHeaderName");
     EXPECT_EQ(DefaultButton(dialog), IDC_SEARCH_ADD);
     FocusOn(dialog, "cboKeyword");
     EXPECT_EQ(DefaultButton(dialog), IDC_SEARCH_SEARCH);
+
+    // Enter in a header field adds the condition instead of searching.
+    SetText(dialog, "cboHeaderName", "To:");
+    SetText(dialog, "edtHeaderKeyword", "a");
+    FocusOn(dialog, "edtHeaderKeyword");
+    EXPECT_EQ(DefaultButton(dialog), IDC_SEARCH_ADD);
+    INPUT enter[2] = {};
+    enter[0].type = enter[1].type = INPUT_KEYBOARD;
+    enter[0].ki.wVk = enter[1].ki.wVk = VK_RETURN;
+    enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, enter, sizeof(INPUT));
+    HWND list = Named(dialog, "lstHeader");
+    for (int i = 0; i < 30 && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0; ++i)
+        Sleep(100);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(dialog));
 
     Press(dialog, "btnCancel");
     EXPECT_TRUE(ui::WaitForWindowGone(dialog));
