@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -98,6 +99,34 @@ template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutM
         Sleep(100);
     }
     return true;
+}
+
+struct TooltipSearch {
+    DWORD processId;
+    LRESULT tools;
+};
+
+BOOL CALLBACK CountTools(HWND window, LPARAM context) {
+    TooltipSearch& search = *reinterpret_cast<TooltipSearch*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t className[64] = L"";
+    GetClassNameW(window, className, 64);
+    if (processId == search.processId && std::wstring(className) == L"tooltips_class32")
+        search.tools += SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0);
+    return TRUE;
+}
+
+// How many controls of the process carry a tooltip hint.
+LRESULT HintCount(DWORD processId) {
+    TooltipSearch search = {processId, 0};
+    EnumWindows(CountTools, reinterpret_cast<LPARAM>(&search));
+    return search.tools;
+}
+
+void WriteBytesTo(const std::string& path) {
+    Win32FileSystem files;
+    files.ReplaceContent(path, "MZ");
 }
 
 class SettingsDialogTest : public testing::Test {
@@ -326,6 +355,83 @@ TEST_F(SettingsDialogTest, ButtonsFillInByVersionAndShowWindowEnablesItsOptions)
     EXPECT_TRUE(ui::WaitForWindowGone(dialog));
     EXPECT_EQ(host_->WaitForExit(), std::optional<DWORD>(0)) << host_->Output();
     EXPECT_EQ(IniBytes(), before);
+}
+
+// The file-open dialog that a browse button opened over the settings dialog.
+HWND WaitForFileDialog(DWORD processId, HWND settings) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopWindows(processId, L"#32770", L"")) {
+                if (window != settings)
+                    found = window;
+            }
+            return found != nullptr;
+        },
+        ui::DefaultTimeoutMs);
+    return found;
+}
+
+const int kFileNameBox = 0x47c; // cmb13
+const int kFileTypeBox = 0x470; // cmb1
+
+TEST_F(SettingsDialogTest, BrowsingPresetsTheStoredPathAndReplacesTheEditOnlyWhenConfirmed) {
+    const std::string storedPerl = account_ + "perl.exe";
+    const std::string chosenPerl = account_ + "perl5.exe";
+    WriteBytesTo(storedPerl);
+    WriteBytesTo(chosenPerl);
+    ProfileDocument stored;
+    stored.Write("Command", "PerlPath", storedPerl);
+    stored.Write("Command", "NamazuVersion", "2.0");
+    WriteIni(stored.Serialize());
+    const std::string before = IniBytes();
+
+    HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr) << host_->Output();
+    HWND perlPath = ui::FindControlByName(dialog, "edtPerlPath");
+    HWND browse = ui::FindControlByName(dialog, "btnBrowse1");
+    Type(perlPath, L"q:\\elsewhere\\perl.exe");
+
+    PostMessageW(browse, BM_CLICK, 0, 0);
+    HWND files = WaitForFileDialog(host_->Id(), dialog);
+    ASSERT_NE(files, nullptr);
+    const std::wstring preset = ui::WindowText(GetDlgItem(files, kFileNameBox));
+    EXPECT_NE(preset.find(L"perl.exe"), std::wstring::npos) << ShiftJisFromWide(preset);
+    EXPECT_EQ(ui::WindowText(GetDlgItem(files, kFileTypeBox)), L"実行ファイル(*.exe)");
+    PostMessageW(files, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(ui::WaitForWindowGone(files));
+    EXPECT_EQ(ui::WindowText(perlPath), L"q:\\elsewhere\\perl.exe");
+
+    PostMessageW(browse, BM_CLICK, 0, 0);
+    files = WaitForFileDialog(host_->Id(), dialog);
+    ASSERT_NE(files, nullptr);
+    Type(GetDlgItem(files, kFileNameBox), WideFromShiftJis(chosenPerl));
+    PostMessageW(files, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(ui::WaitForWindowGone(files));
+    EXPECT_TRUE(WaitUntil([&] { return ui::WindowText(perlPath) == WideFromShiftJis(chosenPerl); },
+                          ui::DefaultTimeoutMs))
+        << ShiftJisFromWide(ui::WindowText(perlPath));
+
+    PressAndWaitForHost(dialog, IDCANCEL);
+    EXPECT_EQ(IniBytes(), before);
+}
+
+TEST_F(SettingsDialogTest, TabsShowOnePageAtATimeAndHintsAreTooltips) {
+    HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr) << host_->Output();
+    HWND tabs = ui::FindControlByName(dialog, "page");
+    const char* const pages[] = {"tab1", "tab2", "tab3", "tab4", "tab5", "TabSheet1"};
+    for (int selected = 0; selected < 6; ++selected) {
+        SCOPED_TRACE(pages[selected]);
+        EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), selected);
+        for (int page = 0; page < 6; ++page)
+            EXPECT_EQ(IsWindowVisible(ui::FindControlByName(dialog, pages[page])) != FALSE,
+                      page == selected)
+                << pages[page];
+        SendMessageW(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+    }
+    EXPECT_EQ(HintCount(host_->Id()), 10);
+    PressAndWaitForHost(dialog, IDCANCEL);
 }
 
 TEST_F(SettingsDialogTest, OptionHelpShowsBothProgramsInOneWindowThatClosesWithTheDialog) {
