@@ -27,6 +27,10 @@ public:
     std::vector<std::string> HistoryItems() const;
     std::vector<FolderMenuItem> FolderMenu() const { return BuildFolderMenu(state_.Catalogue); }
     std::string IndexBase() const;
+    // The formula of the previous search, which the result window reopens with.
+    const std::string& PreviousFormula() const { return state_.SearchFormula; }
+    // Opened from the host's menu, the dialog starts a new search.
+    void ForgetPreviousFormula() { state_.SearchFormula.clear(); }
 
     // The current-folder item, asking the host which folder is open.
     void PickCurrentFolder(bool shift);

@@ -51,9 +51,9 @@ bool ShiftHeld() {
 
 class TfrmSearch : public DialogBase {
 public:
-    TfrmSearch(HWND host, std::optional<ResultWindowStart> start)
-        : host_(host), start_(std::move(start)),
-          logic_(ThePluginState(), TheHostApi(), TheUserInterface(), host) {}
+    TfrmSearch(HWND host, std::optional<ResultWindowStart> start, SearchDialog& logic,
+               UserInterface& ui)
+        : host_(host), start_(std::move(start)), ui_(ui), logic_(logic) {}
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM) override {
@@ -79,11 +79,11 @@ private:
         BuildAliasMenu();
         if (start_) {
             SetComboItems(Item(IDC_SEARCH_KEYWORD), start_->KeywordItems);
-            SetWindowTextSjis(Item(IDC_SEARCH_KEYWORD), ThePluginState().SearchFormula);
+            SetWindowTextSjis(Item(IDC_SEARCH_KEYWORD), logic_.PreviousFormula());
             PlaceOverOwner(Handle(), start_->Window);
         } else {
             SetComboItems(Item(IDC_SEARCH_KEYWORD), logic_.HistoryItems());
-            ThePluginState().SearchFormula.clear();
+            logic_.ForgetPreviousFormula();
             PlaceOverOwner(Handle(), host_);
         }
         ShowTargets();
@@ -219,9 +219,8 @@ private:
         if (!logic_.MaySaveAliasAs(Handle()))
             return;
         const std::string currentAlias = logic_.Targets().CurrentAlias();
-        AliasDialog dialog(logic_.Store(), logic_.Catalogue(), TheUserInterface(),
-                           AliasDialogMode::SaveAs, logic_.Targets().SelectedFolders(),
-                           logic_.IndexBase());
+        AliasDialog dialog(logic_.Store(), logic_.Catalogue(), ui_, AliasDialogMode::SaveAs,
+                           logic_.Targets().SelectedFolders(), logic_.IndexBase());
         if (ShowAliasDialog(Handle(), dialog, -1, currentAlias) == 1)
             BuildAliasMenu();
     }
@@ -229,9 +228,8 @@ private:
     void mnuAliasRenameClick() {
         const int oldAlias = logic_.RenameStartAlias();
         const std::string defaultName = oldAlias < 0 ? "" : logic_.Targets().CurrentAlias();
-        AliasDialog dialog(logic_.Store(), logic_.Catalogue(), TheUserInterface(),
-                           AliasDialogMode::Rename, logic_.Targets().SelectedFolders(),
-                           logic_.IndexBase());
+        AliasDialog dialog(logic_.Store(), logic_.Catalogue(), ui_, AliasDialogMode::Rename,
+                           logic_.Targets().SelectedFolders(), logic_.IndexBase());
         if (ShowAliasDialog(Handle(), dialog, oldAlias, defaultName) == 1)
             BuildAliasMenu();
     }
@@ -313,7 +311,8 @@ private:
 
     HWND host_;
     std::optional<ResultWindowStart> start_;
-    SearchDialog logic_;
+    UserInterface& ui_;
+    SearchDialog& logic_;
     SearchPopupMenus menus_;
     HWND hint_ = nullptr;
 };
@@ -322,7 +321,8 @@ int ShowModally(HWND host, std::optional<ResultWindowStart> start) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     HWND owner = start ? start->Window : host;
-    TfrmSearch dialog(host, std::move(start));
+    SearchDialog logic(ThePluginState(), TheHostApi(), TheUserInterface(), host);
+    TfrmSearch dialog(host, std::move(start), logic, TheUserInterface());
     const INT_PTR result = dialog.ShowModal(owner, IDD_SEARCH);
     return result == 1 ? 1 : 2;
 }
