@@ -18,7 +18,8 @@ void HintTooltips::Add(HWND control, const std::string& hint) {
         return;
     std::wstring text = WideFromShiftJis(hint);
     TTTOOLINFOW tool = {};
-    tool.cbSize = sizeof(tool);
+    // The full size is refused by version 5 of the common controls.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = GetParent(control);
     tool.uId = reinterpret_cast<UINT_PTR>(control);

@@ -185,7 +185,9 @@ void TfrmSetting::FormCreate() {
     try {
         ShowState(OpenSettingsDialogState(store_));
     } catch (const PluginError& error) {
+        // The record is read before the write-back that failed.
         ui_.ShowMessage(error.what());
+        ShowState(DialogStateFromSettings(store_.Settings));
     }
 }
 
