@@ -214,6 +214,42 @@ TEST_F(SearchDialogTest, ShowsEveryControlInTabOrderCentredOnTheHost) {
     EXPECT_EQ(Stored("Search", "TargetFolderCount"), "0");
 }
 
+TEST_F(SearchDialogTest, FolderPopupNestsContainersBelowTheButton) {
+    ui::ChildProcess host(HostPath(), Arguments());
+    HWND dialog = OpenSearchDialog(host);
+    ASSERT_NE(dialog, nullptr);
+
+    Press(dialog, "btnFolderBrowse");
+    HWND popup = nullptr;
+    for (int i = 0; i < 30 && !popup; ++i) {
+        Sleep(100);
+        popup = FindWindowW(L"#32768", nullptr);
+    }
+    ASSERT_NE(popup, nullptr);
+    RECT button, menu;
+    GetWindowRect(Named(dialog, "btnFolderBrowse"), &button);
+    GetWindowRect(popup, &menu);
+    EXPECT_EQ(menu.left, button.left);
+    EXPECT_EQ(menu.top, button.bottom);
+
+    // Current folder, then 郵便受け 送信箱 仕事 資料; into 資料, down to 古い,
+    // into 古い, and choose its only folder.
+    const WORD keys[] = {VK_DOWN,  VK_DOWN, VK_DOWN,  VK_DOWN,  VK_DOWN,
+                         VK_RIGHT, VK_DOWN, VK_RIGHT, VK_RETURN};
+    for (WORD key : keys) {
+        INPUT press[2] = {};
+        press[0].type = press[1].type = INPUT_KEYBOARD;
+        press[0].ki.wVk = press[1].ki.wVk = key;
+        press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, press, sizeof(INPUT));
+        Sleep(150);
+    }
+    EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), "議事録"), "議事録");
+
+    Press(dialog, "btnCancel");
+    EXPECT_TRUE(host.WaitForExit().has_value());
+}
+
 TEST_F(SearchDialogTest, SearchCommitsPickedFoldersAndHeaderConditions) {
     ui::ChildProcess host(HostPath(), Arguments());
     HWND dialog = OpenSearchDialog(host);
