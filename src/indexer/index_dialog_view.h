@@ -13,7 +13,7 @@ public:
     virtual ~ConsoleWindow() = default;
 
     // The view the capture writes into.
-    virtual ConsoleTextView& Edt() = 0;
+    virtual ConsoleTextView& edt() = 0;
     // Appends "終了" to the caption once the capture has ended.
     virtual void CaptureEnded() = 0;
 };

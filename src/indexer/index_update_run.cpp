@@ -153,7 +153,7 @@ void IndexUpdateRun::RunMknmz(const TFolderInfo& folder, const std::string& comm
 
 void IndexUpdateRun::CaptureIntoConsoleWindow(ConsoleWindow& window, const std::string& commandLine,
                                               const std::string& workDir) {
-    services_.Runner.RunConsoleCommand(commandLine, workDir, rmCapture, &window.Edt());
+    services_.Runner.RunConsoleCommand(commandLine, workDir, rmCapture, &window.edt());
     window.CaptureEnded();
 }
 

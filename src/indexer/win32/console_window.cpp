@@ -39,6 +39,10 @@ void TfrmWindow::SetCaption(const std::string& caption) {
     SetWindowTextW(Handle(), WideFromShiftJis(caption).c_str());
 }
 
+void TfrmWindow::CaptureEnded() {
+    SetCaption(Caption() + "終了");
+}
+
 INT_PTR TfrmWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:

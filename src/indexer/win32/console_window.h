@@ -1,5 +1,6 @@
 #pragma once
 
+#include "indexer/index_dialog_view.h"
 #include "indexer/win32/rich_edit_console_view.h"
 #include "platform/win32/dialog_base.h"
 
@@ -9,7 +10,7 @@
 // edt receives a console program's captured output. It refuses to close while
 // a capture runs into it; once closed it destroys itself, and the object
 // lives on, with a null Handle(), until its owner deletes it.
-class TfrmWindow : public DialogBase {
+class TfrmWindow : public DialogBase, public ConsoleWindow {
 public:
     ~TfrmWindow() override;
 
@@ -20,7 +21,8 @@ public:
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
-    ConsoleTextView& edt() { return view_; }
+    ConsoleTextView& edt() override { return view_; }
+    void CaptureEnded() override;
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

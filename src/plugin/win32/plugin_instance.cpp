@@ -3,7 +3,9 @@
 #include "catalogue/console_command_runner.h"
 #include "catalogue/win32/win32_message_pump.h"
 #include "catalogue/win32/win32_process_launcher.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_user_interface.h"
 #include "plugin/win32/win32_host_api.h"
 #include "plugin/win32/win32_host_menu.h"
@@ -25,9 +27,12 @@ struct PluginInstance {
     Win32ProcessLauncher Launcher;
     Win32MessagePump Pump;
     ConsoleCommandRunner Runner{Launcher, Pump, Ui};
+    Win32Clock Clock;
+    Win32SystemInfo System;
     Win32PluginWindows Windows;
     PluginState State{Files, Host};
     PluginCore Core{State, Host, Menu, Ui, Windows};
+    IndexServices Indexer{State, Host, Files, Runner, Pump, Clock, System, Ui};
 };
 
 PluginInstance& Instance() {
@@ -46,3 +51,5 @@ PluginState& ThePluginState() { return Instance().State; }
 HostApi& TheHostApi() { return Instance().Host; }
 
 ConsoleRunner& TheConsoleRunner() { return Instance().Runner; }
+
+IndexServices& TheIndexServices() { return Instance().Indexer; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "indexer/index_services.h"
 #include "plugin/plugin_core.h"
 #include "platform/console_runner.h"
 #include "platform/user_interface.h"
@@ -10,3 +11,4 @@ UserInterface& TheUserInterface();
 PluginState& ThePluginState();
 HostApi& TheHostApi();
 ConsoleRunner& TheConsoleRunner();
+IndexServices& TheIndexServices();

@@ -1,14 +1,17 @@
 #include "plugin/win32/win32_plugin_windows.h"
 
+#include "indexer/win32/index_dialog_window.h"
 #include "plugin/win32/plugin_instance.h"
 #include "search/win32/search_form.h"
 #include "settings/win32/about_box.h"
 #include "settings/win32/settings_dialog.h"
 
-// The index dialog and the result window are not built yet: until they are,
-// their commands open nothing.
+// The result window is not built yet: until it is, its command opens
+// nothing.
 
-void Win32PluginWindows::ShowIndexDialog(WindowHandle) {}
+void Win32PluginWindows::ShowIndexDialog(WindowHandle host) {
+    ::ShowIndexDialog(static_cast<HWND>(host), TheIndexServices());
+}
 
 int Win32PluginWindows::ShowSearchDialog(WindowHandle host) {
     return ::ShowSearchDialog(static_cast<HWND>(host));

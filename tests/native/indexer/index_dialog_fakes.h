@@ -37,7 +37,7 @@ public:
     bool Closed = false;
     FakeConsoleTextView View;
 
-    ConsoleTextView& Edt() override { return View; }
+    ConsoleTextView& edt() override { return View; }
     void CaptureEnded() override { Caption += "終了"; }
 };
 

@@ -1,0 +1,31 @@
+#include "platform/win32/win32_system_info.h"
+
+#include "platform/win32/text_encoding.h"
+
+#include <windows.h>
+
+namespace {
+
+// GetTempPath is asked with room for this many characters.
+const DWORD kTempPathRoom = 255;
+
+} // namespace
+
+// Windows 95, 98 and Me set the top bit of the version word.
+bool Win32SystemInfo::IsNtFamily() {
+    return (GetVersion() & 0x80000000u) == 0;
+}
+
+bool Win32SystemInfo::DriveHasRoot(char letter) {
+    const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
+    return GetDriveTypeW(root) != DRIVE_NO_ROOT_DIR;
+}
+
+std::string Win32SystemInfo::TempDirectory() {
+    wchar_t path[kTempPathRoom + 1] = {};
+    const DWORD length = GetTempPathW(kTempPathRoom, path);
+    std::wstring dir(path, length <= kTempPathRoom ? length : 0);
+    if (dir.empty() || dir.back() != L'\\')
+        dir += L'\\';
+    return ShiftJisFromWide(dir);
+}

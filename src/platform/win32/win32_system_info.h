@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/system_info.h"
+
+class Win32SystemInfo : public SystemInfo {
+public:
+    bool IsNtFamily() override;
+    bool DriveHasRoot(char letter) override;
+    std::string TempDirectory() override;
+};
