@@ -12,7 +12,6 @@ struct WindowRect {
 // width - width) / 2, top likewise, halves truncated toward zero.
 WindowRect CentreOnOwner(const WindowRect& window, const WindowRect& owner);
 
-// window moved back inside a screen of the given size: an edge beyond the
-// right or bottom moves it left or up, then a negative left or top becomes 0,
-// so that a window larger than the screen keeps its caption reachable.
+// window moved onto a screen of the given size: a negative left or top
+// becomes 0, then an edge beyond the right or bottom moves it back inside.
 WindowRect KeepOnScreen(const WindowRect& window, int screenWidth, int screenHeight);

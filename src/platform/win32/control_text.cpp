@@ -1,4 +1,4 @@
-#include "settings/win32/control_text.h"
+#include "platform/win32/control_text.h"
 
 #include "platform/win32/text_encoding.h"
 

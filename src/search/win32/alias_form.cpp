@@ -2,6 +2,8 @@
 
 #include "platform/win32/control_names.h"
 #include "platform/win32/dialog_base.h"
+#include "platform/win32/control_text.h"
+#include "platform/win32/dialog_placement.h"
 #include "search/win32/dialog_controls.h"
 #include "search/win32/search_resource.h"
 
@@ -61,25 +63,25 @@ private:
             SendMessageW(Item(IDC_ALIAS_OLD_NAME), CB_SETCURSEL, logic_.FindNameIgnoringCase(name),
                          0);
         }
-        SetWindowTextSjis(Item(IDC_ALIAS_NAME), defaultName_);
+        SetControlText(Item(IDC_ALIAS_NAME), defaultName_);
         if (logic_.Mode() == AliasDialogMode::SaveAs)
             return ShowSaveAsMode();
         return ShowRenameMode();
     }
 
     INT_PTR ShowSaveAsMode() {
-        SetWindowTextSjis(Item(IDC_ALIAS_MESSAGE), kSaveAsMessage);
+        SetControlText(Item(IDC_ALIAS_MESSAGE), kSaveAsMessage);
         ShowWindow(Item(IDC_ALIAS_OLD_LABEL), SW_HIDE);
         ShowWindow(Item(IDC_ALIAS_OLD_NAME), SW_HIDE);
         GrowFolderListIntoOldNameRow();
-        SetWindowTextSjis(Item(IDC_ALIAS_NEW_LABEL), "エイリアス名(&N):");
+        SetControlText(Item(IDC_ALIAS_NEW_LABEL), "エイリアス名(&N):");
         SetListItems(Item(IDC_ALIAS_FOLDER_NAMES), logic_.FolderNames(-1));
         SetFocus(Item(IDC_ALIAS_NAME));
         return FALSE;
     }
 
     INT_PTR ShowRenameMode() {
-        SetWindowTextSjis(Item(IDC_ALIAS_MESSAGE), kRenameMessage);
+        SetControlText(Item(IDC_ALIAS_MESSAGE), kRenameMessage);
         SetListItems(Item(IDC_ALIAS_FOLDER_NAMES), logic_.FolderNames(oldAlias_));
         SetFocus(Item(oldAlias_ >= 0 ? IDC_ALIAS_NAME : IDC_ALIAS_OLD_NAME));
         return FALSE;
@@ -129,9 +131,9 @@ private:
         const int oldAlias =
             logic_.Mode() == AliasDialogMode::Rename ? ChosenEntry(IDC_ALIAS_OLD_NAME) : -1;
         const AliasDialog::SaveResult result =
-            logic_.Save(Handle(), WindowTextSjis(Item(IDC_ALIAS_NAME)), oldAlias,
+            logic_.Save(Handle(), ControlText(Item(IDC_ALIAS_NAME)), oldAlias,
                         ChosenEntry(IDC_ALIAS_POSITION));
-        SetWindowTextSjis(Item(IDC_ALIAS_NAME), result.Name);
+        SetControlText(Item(IDC_ALIAS_NAME), result.Name);
         if (result.Saved)
             EndDialog(Handle(), 1);
     }

@@ -7,6 +7,8 @@
 #include "search/alias_dialog.h"
 #include "search/search_dialog.h"
 #include "search/win32/alias_form.h"
+#include "platform/win32/control_text.h"
+#include "platform/win32/dialog_placement.h"
 #include "search/win32/dialog_controls.h"
 #include "search/win32/popup_menus.h"
 #include "search/win32/search_resource.h"
@@ -79,7 +81,7 @@ private:
         BuildAliasMenu();
         if (start_) {
             SetComboItems(Item(IDC_SEARCH_KEYWORD), start_->KeywordItems);
-            SetWindowTextSjis(Item(IDC_SEARCH_KEYWORD), logic_.PreviousFormula());
+            SetControlText(Item(IDC_SEARCH_KEYWORD), logic_.PreviousFormula());
             PlaceOverOwner(Handle(), start_->Window);
         } else {
             SetComboItems(Item(IDC_SEARCH_KEYWORD), logic_.HistoryItems());
@@ -181,7 +183,7 @@ private:
     // Targets
 
     void ShowTargets() {
-        SetWindowTextSjis(Item(IDC_SEARCH_FOLDER_NAME), logic_.Targets().FolderNameText());
+        SetControlText(Item(IDC_SEARCH_FOLDER_NAME), logic_.Targets().FolderNameText());
         menus_.CheckAlias(logic_.Targets().CheckedAlias());
     }
 
@@ -262,8 +264,8 @@ private:
     void btnAddClick() {
         HeaderConditions& headers = logic_.Headers();
         headers.Select(SelectedHeaderRow());
-        if (headers.Add(WindowTextSjis(Item(IDC_SEARCH_HEADER_NAME)),
-                        WindowTextSjis(Item(IDC_SEARCH_HEADER_KEYWORD))))
+        if (headers.Add(ControlText(Item(IDC_SEARCH_HEADER_NAME)),
+                        ControlText(Item(IDC_SEARCH_HEADER_KEYWORD))))
             ShowHeaders();
     }
 
@@ -273,8 +275,8 @@ private:
         const std::optional<HeaderCondition> removed = headers.DeleteSelected();
         if (!removed)
             return;
-        SetWindowTextSjis(Item(IDC_SEARCH_HEADER_NAME), removed->Name);
-        SetWindowTextSjis(Item(IDC_SEARCH_HEADER_KEYWORD), removed->Keyword);
+        SetControlText(Item(IDC_SEARCH_HEADER_NAME), removed->Name);
+        SetControlText(Item(IDC_SEARCH_HEADER_KEYWORD), removed->Keyword);
         ShowHeaders();
     }
 
@@ -301,10 +303,10 @@ private:
     }
 
     void btnSearchClick() {
-        std::string keyword = WindowTextSjis(Item(IDC_SEARCH_KEYWORD));
+        std::string keyword = ControlText(Item(IDC_SEARCH_KEYWORD));
         const bool closes = logic_.Search(keyword);
         if (keyword.empty())
-            SetWindowTextSjis(Item(IDC_SEARCH_KEYWORD), "");
+            SetControlText(Item(IDC_SEARCH_KEYWORD), "");
         if (closes)
             EndDialog(Handle(), 1);
     }

@@ -5,7 +5,7 @@
 #include "platform/window_placement.h"
 #include "settings/about_links.h"
 #include "settings/win32/browse.h"
-#include "settings/win32/control_text.h"
+#include "platform/win32/control_text.h"
 #include "settings/win32/settings_resource.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include "indexer/win32/console_window.h"
 #include "platform/plugin_error.h"
 #include "platform/win32/control_names.h"
+#include "platform/win32/control_text.h"
+#include "platform/win32/dialog_placement.h"
 #include "platform/win32/text_encoding.h"
-#include "platform/window_placement.h"
 #include "settings/option_help.h"
 #include "settings/settings_dialog_state.h"
-#include "settings/win32/control_text.h"
 #include "settings/win32/file_open_dialog.h"
 #include "settings/win32/hint_tooltips.h"
 #include "settings/win32/settings_page.h"
@@ -231,19 +231,7 @@ void TfrmSetting::AddHints() {
         hints_.Add(Control(hint.Id), hint.Text);
 }
 
-void TfrmSetting::PlaceOnHost() {
-    RECT owner;
-    RECT own;
-    if (!GetWindowRect(host_, &owner) || !GetWindowRect(Handle(), &own))
-        return;
-    const WindowRect dialog{own.left, own.top, own.right - own.left, own.bottom - own.top};
-    const WindowRect host{owner.left, owner.top, owner.right - owner.left,
-                          owner.bottom - owner.top};
-    const WindowRect placed = KeepOnScreen(
-        CentreOnOwner(dialog, host), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    SetWindowPos(Handle(), nullptr, placed.Left, placed.Top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void TfrmSetting::PlaceOnHost() { PlaceOverOwner(Handle(), host_); }
 
 void TfrmSetting::ShowPage(int index) {
     TabCtrl_SetCurSel(Item(IDC_PAGE), index);

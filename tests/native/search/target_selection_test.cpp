@@ -1,5 +1,4 @@
 #include "search/folder_menu.h"
-#include "search/search_dialog_placement.h"
 #include "search/target_selection.h"
 #include "search_fixture.h"
 
@@ -222,30 +221,6 @@ TEST_F(TargetSelectionTest, CommitWritesPositionColonTitleAndTheAppliedAlias) {
     Settings().Alias.clear();
     selection.Restore({}, kBase);
     EXPECT_EQ(Selected(), (std::vector<int>{7, 0}));
-}
-
-TEST(SearchDialogPlacementTest, CentresOnTheOwnerThenMovesOntoTheScreen) {
-    struct Case {
-        WindowRect owner;
-        int left;
-        int top;
-    };
-    const Case cases[] = {
-        {{100, 100, 401, 301}, 150, 150}, // (401 - 300) / 2 truncates
-        {{-500, -400, 200, 100}, 0, 0},   // negative becomes 0
-        {{900, 700, 300, 200}, 724, 568}, // beyond the right and bottom edges
-        {{-10, -10, 250, 150}, 0, 0},     // (250 - 300) / 2 = -25 toward zero
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.owner.Left);
-        const WindowRect placed = PlaceSearchDialog({0, 0, 300, 200}, c.owner, 1024, 768);
-        EXPECT_EQ(placed.Left, c.left);
-        EXPECT_EQ(placed.Top, c.top);
-    }
-    // Larger than the screen: the right and bottom edges win.
-    const WindowRect large = PlaceSearchDialog({0, 0, 1100, 800}, {0, 0, 1024, 768}, 1024, 768);
-    EXPECT_EQ(large.Left, -76);
-    EXPECT_EQ(large.Top, -32);
 }
 
 } // namespace
