@@ -7,6 +7,7 @@
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/text_encoding.h"
 #include "platform/window_placement.h"
+#include "settings/win32/hint_tooltips.h"
 
 #include <commctrl.h>
 
@@ -53,7 +54,6 @@ private:
     void OnTimer();
     void NameControls();
     void PrepareFolderList();
-    void AddHint(int id, const wchar_t* hint);
     void PlaceOnHost();
     bool IsChecked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
 
@@ -61,7 +61,7 @@ private:
     HWND host_;
     IndexDialog logic_;
     std::vector<std::unique_ptr<TfrmWindow>> consoleWindows_;
-    HWND hints_ = nullptr;
+    HintTooltips hints_;
     bool rendering_ = false;
     bool shown_ = false;
     bool closing_ = false;
@@ -71,7 +71,7 @@ INT_PTR TfrmMknmz::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         OnInitDialog();
-        return TRUE;
+        return TRUE; // focus to the first tab stop, lstFolder
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
         return TRUE;
@@ -101,11 +101,11 @@ INT_PTR TfrmMknmz::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void TfrmMknmz::OnInitDialog() {
     NameControls();
     PrepareFolderList();
-    AddHint(IDC_MKNMZ_CHKREBUILD, L"既存のインデックスを削除して作り直します");
-    AddHint(IDC_MKNMZ_CHKSAVETARGET, L"次回も同じフォルダを対象にします");
+    hints_.Create(Handle());
+    hints_.Add(Item(IDC_MKNMZ_CHKREBUILD), "既存のインデックスを削除して作り直します");
+    hints_.Add(Item(IDC_MKNMZ_CHKSAVETARGET), "次回も同じフォルダを対象にします");
     logic_.FormCreate();
     PlaceOnHost();
-    SetFocus(Item(IDC_MKNMZ_LSTFOLDER));
 }
 
 void TfrmMknmz::OnCommand(int id) {
@@ -249,21 +249,6 @@ void TfrmMknmz::PrepareFolderList() {
     column.mask = LVCF_WIDTH;
     column.cx = client.right - GetSystemMetrics(SM_CXVSCROLL);
     SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-}
-
-void TfrmMknmz::AddHint(int id, const wchar_t* hint) {
-    if (hints_ == nullptr) {
-        hints_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 Handle(), nullptr, ThisModule(), nullptr);
-    }
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(Item(id));
-    tool.lpszText = const_cast<wchar_t*>(hint);
-    SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TfrmMknmz::PlaceOnHost() {
