@@ -175,6 +175,13 @@ TEST_F(IndexDialogTest, BuildsThenUpdatesThenRebuildsThreeIndexes) {
     HWND dialog = ui::WaitForWindow(host->Id(), kDialogCaption);
     ASSERT_NE(dialog, nullptr) << host->Output();
     EXPECT_EQ(Status(dialog), "前回更新日時: ???   受信メール数: 12通");
+    RECT placed{}, owner{};
+    GetWindowRect(dialog, &placed);
+    GetWindowRect(GetWindow(dialog, GW_OWNER), &owner);
+    EXPECT_EQ(placed.left,
+              owner.left + ((owner.right - owner.left) - (placed.right - placed.left)) / 2);
+    EXPECT_EQ(placed.top,
+              owner.top + ((owner.bottom - owner.top) - (placed.bottom - placed.top)) / 2);
 
     HWND list = Control(dialog, "lstFolder");
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 8);

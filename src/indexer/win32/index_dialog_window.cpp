@@ -4,9 +4,10 @@
 #include "indexer/win32/console_window.h"
 #include "indexer/win32/indexer_resource.h"
 #include "platform/win32/control_names.h"
+#include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
+#include "platform/win32/dialog_placement.h"
 #include "platform/win32/text_encoding.h"
-#include "platform/window_placement.h"
 #include "settings/win32/hint_tooltips.h"
 
 #include <commctrl.h>
@@ -20,12 +21,6 @@ namespace {
 const UINT WM_APP_SHOWN = WM_APP + 1;
 const UINT_PTR kTimerId = 1;
 const UINT kTimerIntervalMs = 200;
-
-WindowRect RectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
 
 class TfrmMknmz : public DialogBase, public IndexDialogView {
 public:
@@ -54,8 +49,6 @@ private:
     void OnTimer();
     void NameControls();
     void PrepareFolderList();
-    void PlaceOnHost();
-    bool IsChecked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
 
     IndexServices& services_;
     HWND host_;
@@ -105,7 +98,7 @@ void TfrmMknmz::OnInitDialog() {
     hints_.Add(Item(IDC_MKNMZ_CHKREBUILD), "既存のインデックスを削除して作り直します");
     hints_.Add(Item(IDC_MKNMZ_CHKSAVETARGET), "次回も同じフォルダを対象にします");
     logic_.FormCreate();
-    PlaceOnHost();
+    PlaceOverOwner(Handle(), host_);
 }
 
 void TfrmMknmz::OnCommand(int id) {
@@ -123,10 +116,10 @@ void TfrmMknmz::OnCommand(int id) {
         logic_.btnSelectAllClick(false);
         break;
     case IDC_MKNMZ_CHKREBUILD:
-        logic_.chkRebuildClick(IsChecked(IDC_MKNMZ_CHKREBUILD));
+        logic_.chkRebuildClick(IsChecked(Item(IDC_MKNMZ_CHKREBUILD)));
         break;
     case IDC_MKNMZ_CHKSAVETARGET:
-        logic_.chkSaveTargetClick(IsChecked(IDC_MKNMZ_CHKSAVETARGET));
+        logic_.chkSaveTargetClick(IsChecked(Item(IDC_MKNMZ_CHKSAVETARGET)));
         break;
     default:
         break;
@@ -182,9 +175,8 @@ void TfrmMknmz::ShowChecks(const IndexDialogState& state) {
     rendering_ = true;
     for (int row = 0; row < state.RowCount(); ++row)
         ListView_SetCheckState(list, row, state.Checked(row));
-    CheckDlgButton(Handle(), IDC_MKNMZ_CHKREBUILD, state.Rebuild ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Handle(), IDC_MKNMZ_CHKSAVETARGET,
-                   state.SaveTarget ? BST_CHECKED : BST_UNCHECKED);
+    SetChecked(Item(IDC_MKNMZ_CHKREBUILD), state.Rebuild);
+    SetChecked(Item(IDC_MKNMZ_CHKSAVETARGET), state.SaveTarget);
     rendering_ = false;
 }
 
@@ -249,15 +241,6 @@ void TfrmMknmz::PrepareFolderList() {
     column.mask = LVCF_WIDTH;
     column.cx = client.right - GetSystemMetrics(SM_CXVSCROLL);
     SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-}
-
-void TfrmMknmz::PlaceOnHost() {
-    WindowRect placed = RectOf(Handle());
-    if (host_ != nullptr && IsWindow(host_))
-        placed = CentreOnOwner(placed, RectOf(host_));
-    placed = KeepOnScreen(placed, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    SetWindowPos(Handle(), nullptr, placed.Left, placed.Top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
