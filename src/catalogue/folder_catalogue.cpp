@@ -51,7 +51,7 @@ void FolderCatalogue::LoadFolderCatalogue(WindowHandle window) {
     folders_.clear();
     Scan scan;
     scan.accountDir = host_.GetAccount(window);
-    scan.indexBase = settings_.IndexDir.empty() ? scan.accountDir : settings_.IndexDir;
+    scan.indexBase = IndexBase(settings_, scan.accountDir);
     ScanDirectory(scan, scan.accountDir, 0);
 }
 
@@ -126,6 +126,10 @@ int FolderCatalogue::FindFolderByIndexDir(const std::string& dir) const {
 std::string FolderCatalogue::AccountRelativePath(const std::string& path) const {
     const size_t accountLength = CharacterCount(host_.GetAccount(window_));
     return path.substr(ByteOffsetOfCharacter(path, accountLength));
+}
+
+std::string IndexBase(const TSettings& settings, const std::string& accountDirectory) {
+    return settings.IndexDir.empty() ? accountDirectory : settings.IndexDir;
 }
 
 std::vector<std::string> FolderNamesInOrder(const std::string& order) {

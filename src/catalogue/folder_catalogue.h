@@ -64,5 +64,9 @@ private:
 // else names nothing.
 std::vector<std::string> FolderNamesInOrder(const std::string& order);
 
+// The directory below which the "Namazu" index directories lie: [Mknmz]
+// IndexDir when set, else the account directory.
+std::string IndexBase(const TSettings& settings, const std::string& accountDirectory);
+
 // The first alias whose Name equals name exactly, or -1.
 int FindAliasByName(const std::vector<TAliasInfo>& aliases, const std::string& name);

@@ -8,13 +8,6 @@
 // An alias names its folders by index directory with the index base cut
 // off, so that the same alias works whatever [Mknmz] IndexDir says.
 
-// [Mknmz] IndexDir when set, else the account directory.
-std::string IndexBase(const TSettings& settings, const std::string& accountDirectory);
-
-// The member entries of Dirs: a CR, an LF or a CR LF ends each; a final
-// line break adds no entry.
-std::vector<std::string> AliasDirLines(const std::string& dirs);
-
 // The catalogue positions of the members, in order; members that match no
 // folder are left out.
 std::vector<int> AliasMemberPositions(const FolderCatalogue& catalogue, const std::string& dirs,

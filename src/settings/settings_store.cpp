@@ -139,27 +139,6 @@ void ReadAliases(const ProfileFile& file, TSettings& settings) {
     }
 }
 
-// A CR, an LF or a CR LF pair ends a line; a last line without an end counts
-// only when it is not empty.
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            line += c;
-            continue;
-        }
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        lines.push_back(line);
-        line.clear();
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
-}
-
 } // namespace
 
 void SettingsStore::EnsureSettingsFile() {
@@ -244,7 +223,7 @@ void SettingsStore::SaveAliases() {
                                static_cast<int>(Settings.Aliases.size()));
     for (int i = 1; i <= count; ++i) {
         const TAliasInfo& alias = Settings.Aliases[static_cast<size_t>(i - 1)];
-        const std::vector<std::string> dirs = SplitLines(alias.Dirs);
+        const std::vector<std::string> dirs = AliasDirLines(alias.Dirs);
         file.Write("Alias", AliasKey("Name", i), alias.Name);
         file.Write("Alias", AliasKey("DirCount", i), std::to_string(dirs.size()));
         for (size_t j = 0; j < dirs.size(); ++j)

@@ -1,11 +1,11 @@
 // The substitute host as the plug-in and the end-to-end tests rely on it.
+#include "sample_account.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <shellapi.h>
 
 #include <algorithm>
 #include <sstream>
@@ -106,14 +106,7 @@ protected:
         ASSERT_TRUE(CreateDirectoryW(account_.c_str(), nullptr));
     }
 
-    void TearDown() override {
-        std::wstring from = account_ + L'\0';
-        SHFILEOPSTRUCTW operation = {};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationW(&operation);
-    }
+    void TearDown() override { RemoveDirectoryTree(account_); }
 
     // Without the trailing backslash, which would escape the closing quote.
     std::wstring AccountOption() const { return L"\"/account:" + account_ + L"\""; }

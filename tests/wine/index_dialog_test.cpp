@@ -4,6 +4,7 @@
 // the update time and the targets.
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
+#include "sample_account.h"
 #include "settings/profile_document.h"
 #include "ui_automation.h"
 
@@ -33,45 +34,13 @@ const int kWorkRow = 2;
 const int kMinutesRow = 5;
 const int kDeepRow = 7;
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesW(WideFromShiftJis(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Runs a Linux shell command and waits for it through a marker file, since
-// Wine gives no handle for a Linux process.
-bool RunLinuxShell(const std::string& command, const std::string& stem) {
-    const std::string marker = stem + ".done";
-    std::wstring line =
-        L"sh -c \"" + WideFromShiftJis(command + " ; touch '" + marker + "'") + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(L"Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return false;
-    }
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    const std::string windowsMarker = "Z:" + marker;
-    for (int waited = 0; waited < 300 && !Exists(windowsMarker); ++waited)
-        Sleep(100);
-    const bool done = Exists(windowsMarker);
-    DeleteFileW(WideFromShiftJis(windowsMarker).c_str());
-    return done;
-}
-
-std::string GeneratorPath() {
-    const std::string source = __FILE__;
-    return source.substr(0, source.rfind("tests/wine/")) + "tools/make_sample_mailbox.py";
-}
-
 class IndexDialogTest : public testing::Test {
 protected:
     void SetUp() override {
         stem_ = "/tmp/TarnwickIndex" + std::to_string(GetCurrentProcessId()) + "-" +
                 std::to_string(GetTickCount());
         ASSERT_TRUE(RunLinuxShell(
-            "python3 '" + GeneratorPath() + "' '" + stem_ + "/acc' --mails 3 --folders 2", stem_));
+            "python3 '" + SampleGeneratorPath() + "' '" + stem_ + "/acc' --mails 3 --folders 2", stem_));
         account_ = "Z:" + stem_ + "/acc/";
         std::replace(account_.begin(), account_.end(), '/', '\\');
     }
@@ -200,7 +169,7 @@ TEST_F(IndexDialogTest, BuildsThenUpdatesThenRebuildsThreeIndexes) {
     for (const char* progress : {" [1/3]", " [2/3]", " [3/3]"})
         EXPECT_TRUE(AnyEndsWith(first, progress)) << progress << "\n" << Joined(first);
     for (const char* dir : {"b001", "b003\\b004", "b003\\b005\\b006"})
-        EXPECT_TRUE(Exists(IndexDir(dir) + "\\NMZ.i")) << dir;
+        EXPECT_TRUE(FileExists(IndexDir(dir) + "\\NMZ.i")) << dir;
 
     HWND console = ui::WaitForWindow(host->Id(), L"「会議録」フォルダのインデックス作成中...終了");
     ASSERT_NE(console, nullptr);
@@ -212,12 +181,12 @@ TEST_F(IndexDialogTest, BuildsThenUpdatesThenRebuildsThreeIndexes) {
     for (const char* dir : {"b001", "b003\\b004", "b003\\b005\\b006"})
         ASSERT_TRUE(files_.ReplaceContent(IndexDir(dir) + "\\NMZ.mark", "x"));
     PressAndWatch(dialog, "btnUpdateIndex");
-    EXPECT_TRUE(Exists(IndexDir("b001\\NMZ.mark")));
+    EXPECT_TRUE(FileExists(IndexDir("b001\\NMZ.mark")));
     PostMessageW(Control(dialog, "chkRebuild"), BM_CLICK, 0, 0);
     PressAndWatch(dialog, "btnUpdateIndex");
     for (const char* dir : {"b001", "b003\\b004", "b003\\b005\\b006"}) {
-        EXPECT_FALSE(Exists(IndexDir(dir) + "\\NMZ.mark")) << dir;
-        EXPECT_TRUE(Exists(IndexDir(dir) + "\\NMZ.i")) << dir;
+        EXPECT_FALSE(FileExists(IndexDir(dir) + "\\NMZ.mark")) << dir;
+        EXPECT_TRUE(FileExists(IndexDir(dir) + "\\NMZ.i")) << dir;
     }
 
     PostMessageW(Control(dialog, "btnCancel"), BM_CLICK, 0, 0);
@@ -244,7 +213,7 @@ TEST_F(IndexDialogTest, AskZeroRunsAtOnceAndCloseOnFinishClosesTheDialog) {
                    {"Folder1", "3:ソフトウェア"}});
     auto host = StartHost(L"menu:index");
     EXPECT_EQ(host->WaitForExit(kRunTimeoutMs), std::optional<DWORD>(0)) << host->Output();
-    EXPECT_TRUE(Exists(IndexDir("b002\\NMZ.i")));
+    EXPECT_TRUE(FileExists(IndexDir("b002\\NMZ.i")));
     EXPECT_EQ(Stored("Mknmz", "NowCountMail"), "0");
     EXPECT_EQ(Stored("Mknmz", "Folder1"), "3:ソフトウェア");
 }

@@ -4,12 +4,11 @@
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "settings/profile_document.h"
+#include "sample_account.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include <algorithm>
 #include <memory>
@@ -29,12 +28,7 @@ protected:
 
     void TearDown() override {
         SetFileAttributesW(WideFromShiftJis(Ini()).c_str(), FILE_ATTRIBUTE_NORMAL);
-        std::wstring from = WideFromShiftJis(account_) + L'\0';
-        SHFILEOPSTRUCTW operation = {};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationW(&operation);
+        RemoveDirectoryTree(WideFromShiftJis(account_));
     }
 
     std::string Ini() const { return account_ + "tarnwick.ini"; }

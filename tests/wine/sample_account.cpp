@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace {
 
 std::wstring FromUtf8(const std::string& text) {
@@ -22,13 +24,12 @@ std::string WindowsFormOf(const std::string& linuxPath) {
     return path;
 }
 
-// The generator lies beside this source file's folder.
-std::string GeneratorPath() {
+} // namespace
+
+std::string SampleGeneratorPath() {
     const std::string source = __FILE__;
     return source.substr(0, source.rfind("tests/wine/")) + "tools/make_sample_mailbox.py";
 }
-
-} // namespace
 
 bool RunLinuxShell(const std::string& command, const std::string& markerStem) {
     const std::string marker = markerStem + ".done";
@@ -40,6 +41,8 @@ bool RunLinuxShell(const std::string& command, const std::string& markerStem) {
                         &startup, &process)) {
         return false;
     }
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
     const std::string markerWindows = WindowsFormOf(marker);
     for (int waited = 0; waited < 600 && !FileExists(markerWindows); ++waited)
         Sleep(100);
@@ -50,6 +53,18 @@ bool RunLinuxShell(const std::string& command, const std::string& markerStem) {
 
 bool FileExists(const std::string& path) {
     return GetFileAttributesW(WideFromShiftJis(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void RemoveDirectoryTree(const std::wstring& path) {
+    std::wstring from = path;
+    if (!from.empty() && from.back() == L'\\')
+        from.pop_back();
+    from += L'\0'; // the list of paths ends in an empty one
+    SHFILEOPSTRUCTW operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationW(&operation);
 }
 
 std::string ReadBytes(const std::string& path) {
@@ -95,7 +110,7 @@ bool SampleAccount::Generate(const std::string& name, int folders, int mails) {
     directory_ = WindowsFormOf(linuxRoot_ + "/") + "予定表\\";
     // The UTF-8 spelling of the same directory for the Linux side.
     const std::string linuxAccount = linuxRoot_ + "/\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8";
-    return RunLinuxShell("python3 '" + GeneratorPath() + "' '" + linuxAccount + "' --mails " +
+    return RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + linuxAccount + "' --mails " +
                              std::to_string(mails) + " --folders " + std::to_string(folders),
                          linuxRoot_);
 }

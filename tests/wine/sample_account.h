@@ -8,7 +8,12 @@
 // file, since Wine gives no handle for a Linux process. False on time-out.
 bool RunLinuxShell(const std::string& command, const std::string& markerStem);
 
+// tools/make_sample_mailbox.py, found from this source file's place.
+std::string SampleGeneratorPath();
+
 bool FileExists(const std::string& path);
+// Deletes a directory with everything in it; a final backslash is allowed.
+void RemoveDirectoryTree(const std::wstring& path);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 // ASCII letters in lower case, as the plug-in keeps folder paths.

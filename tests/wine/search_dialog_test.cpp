@@ -2,6 +2,7 @@
 // host the way a person would use them.
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
+#include "sample_account.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -77,14 +77,7 @@ protected:
         MakeFolder(L"user003.box", "Title=私用\r\n");
     }
 
-    void TearDown() override {
-        std::wstring from = account_ + L'\0';
-        SHFILEOPSTRUCTW operation = {};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationW(&operation);
-    }
+    void TearDown() override { RemoveDirectoryTree(account_); }
 
     void MakeFolder(const std::wstring& name, const std::string& entry) {
         const std::wstring dir = account_ + L"\\" + name;

@@ -5,13 +5,13 @@
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "settings/profile_document.h"
+#include "sample_account.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -136,14 +136,7 @@ protected:
         ASSERT_TRUE(CreateDirectoryW(WideFromShiftJis(account_).c_str(), nullptr));
     }
 
-    void TearDown() override {
-        std::wstring from = WideFromShiftJis(account_.substr(0, account_.size() - 1)) + L'\0';
-        SHFILEOPSTRUCTW operation = {};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationW(&operation);
-    }
+    void TearDown() override { RemoveDirectoryTree(WideFromShiftJis(account_)); }
 
     std::string Ini() const { return account_ + "tarnwick.ini"; }
     std::string IniBytes() { return files_.ReadFile(Ini()).value_or("<missing>"); }

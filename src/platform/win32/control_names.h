@@ -8,6 +8,11 @@
 // property "TarnwickName" as a global atom, so that tests and automation can
 // find it without knowing its id.
 void NameControl(HWND control, const char* name);
+// One row of a dialog's table of control ids and names.
+struct NamedControl {
+    int Id;
+    const char* Name;
+};
 std::string ControlName(HWND control);
 // Releases the names of a window and of all its children; called when a
 // window that named its controls is destroyed.

@@ -14,11 +14,6 @@ const char kSaveAsMessage[] = "以下のフォルダの組み合わせをエイ�
 const char kRenameMessage[] = "以下のフォルダの組み合わせのエイリアスの名称を変更します。"
                               "旧エイリアス名を選択し新しいエイリアス名を入力してください。";
 
-struct NamedControl {
-    int Id;
-    const char* Name;
-};
-
 const NamedControl kControls[] = {
     {IDC_ALIAS_MESSAGE, "lblMessage"},
     {IDC_ALIAS_OLD_LABEL, "lblOldAlias"},

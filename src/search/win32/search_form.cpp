@@ -19,11 +19,6 @@
 
 namespace {
 
-struct NamedControl {
-    int Id;
-    const char* Name;
-};
-
 const NamedControl kControls[] = {
     {IDC_SEARCH_LABEL1, "Label1"},
     {IDC_SEARCH_FOLDER_NAME, "edtFolderName"},

@@ -36,12 +36,7 @@ const std::array<PageTemplate, 6> kPages = {{
     {IDD_SETTINGS_TABSHEET1, "TabSheet1", "高度"},
 }};
 
-struct ControlName {
-    int Id;
-    const char* Name;
-};
-
-const ControlName kControlNames[] = {
+const NamedControl kControlNames[] = {
     {IDC_PAGE, "page"},
     {IDOK, "btnOK"},
     {IDCANCEL, "btnCancel"},
@@ -217,7 +212,7 @@ void TfrmSetting::CreatePages() {
 }
 
 void TfrmSetting::NameControls() {
-    for (const ControlName& control : kControlNames)
+    for (const NamedControl& control : kControlNames)
         NameControl(Control(control.Id), control.Name);
     for (int id : kUnlimitedEdits)
         SendMessageW(Control(id), EM_SETLIMITTEXT, 0, 0);
