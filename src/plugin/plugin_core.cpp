@@ -46,9 +46,13 @@ int PluginCore::StartUp() {
     return bound ? -1 : 0;
 }
 
-void PluginCore::VersionInfo(WindowHandle window) { windows_.ShowAboutBox(window); }
+void PluginCore::VersionInfo(WindowHandle window) {
+    windows_.ShowAboutBox(window);
+}
 
-void PluginCore::Setup(WindowHandle window) { windows_.ShowSettingsDialog(window); }
+void PluginCore::Setup(WindowHandle window) {
+    windows_.ShowSettingsDialog(window);
+}
 
 void PluginCore::FolderCreate(WindowHandle window) {
     Guarded([&] {
@@ -57,8 +61,7 @@ void PluginCore::FolderCreate(WindowHandle window) {
         if (!store.SettingsFileExists())
             store.CreateDefaultSettings(store.IniFileName);
         store.LoadSettings(store.IniFileName);
-        if (store.Settings.When == "StartUp" && state_.RunState == "Yet" &&
-            AutomaticUpdateDue()) {
+        if (store.Settings.When == "StartUp" && state_.RunState == "Yet" && AutomaticUpdateDue()) {
             menu_.BringToTop(window);
             IndexingMenuProc(window);
             state_.RunState = "Finished";

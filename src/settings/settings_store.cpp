@@ -110,8 +110,8 @@ void WriteList(ProfileFile& file, const char* section, const char* prefix,
     }
 }
 
-std::vector<std::string> ReadList(const ProfileFile& file, const char* section,
-                                  const char* prefix, const std::string& countText) {
+std::vector<std::string> ReadList(const ProfileFile& file, const char* section, const char* prefix,
+                                  const std::string& countText) {
     const int count = std::max(IntegerOr(countText, 0), 0);
     std::vector<std::string> entries;
     entries.reserve(static_cast<size_t>(count));
@@ -120,7 +120,9 @@ std::vector<std::string> ReadList(const ProfileFile& file, const char* section,
     return entries;
 }
 
-std::string AliasKey(const char* name, int alias) { return name + std::to_string(alias); }
+std::string AliasKey(const char* name, int alias) {
+    return name + std::to_string(alias);
+}
 
 std::string AliasDirKey(int alias, int dir) {
     return "Dir" + std::to_string(alias) + "-" + std::to_string(dir);
@@ -206,10 +208,10 @@ void SettingsStore::SaveSettings(const std::string& fileName) {
     WriteKeys(file, s, "Search", {&S::Sort, &S::SortDirection, &S::ShowContents, &S::ListCount});
     WriteKeys(file, s, "Result",
               {&S::SearchOnChangeSettings, &S::RenameToFolderName, &S::CloseOnMailView,
-               &S::ConfirmCommandLine, &S::FontNameResult, &S::FontSizeResult,
-               &S::FontBoldResult, &S::FontNameMail, &S::FontSizeMail, &S::FontBoldMail, &S::Color,
-               &S::SaveWindowPos, &S::SaveWindowSize, &S::WindowLeft, &S::WindowTop,
-               &S::WindowWidth, &S::WindowHeight});
+               &S::ConfirmCommandLine, &S::FontNameResult, &S::FontSizeResult, &S::FontBoldResult,
+               &S::FontNameMail, &S::FontSizeMail, &S::FontBoldMail, &S::Color, &S::SaveWindowPos,
+               &S::SaveWindowSize, &S::WindowLeft, &S::WindowTop, &S::WindowWidth,
+               &S::WindowHeight});
     WriteKeys(file, s, "Command",
               {&S::namazuPath, &S::mknmzPath, &S::PerlPath, &S::namazuOption, &S::mknmzOption,
                &S::NamazuVersion});
@@ -219,8 +221,8 @@ void SettingsStore::SaveSettings(const std::string& fileName) {
 void SettingsStore::SaveAliases() {
     ProfileFile file(files_, IniFileName);
     file.Write("Alias", "Max", Settings.AliasMax);
-    const int count = std::min(IntegerOr(Settings.AliasMax, 0),
-                               static_cast<int>(Settings.Aliases.size()));
+    const int count =
+        std::min(IntegerOr(Settings.AliasMax, 0), static_cast<int>(Settings.Aliases.size()));
     for (int i = 1; i <= count; ++i) {
         const TAliasInfo& alias = Settings.Aliases[static_cast<size_t>(i - 1)];
         const std::vector<std::string> dirs = AliasDirLines(alias.Dirs);

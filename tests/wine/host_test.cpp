@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-
 #include <algorithm>
 #include <sstream>
 #include <string>

@@ -39,8 +39,9 @@ protected:
     void SetUp() override {
         stem_ = "/tmp/TarnwickIndex" + std::to_string(GetCurrentProcessId()) + "-" +
                 std::to_string(GetTickCount());
-        ASSERT_TRUE(RunLinuxShell(
-            "python3 '" + SampleGeneratorPath() + "' '" + stem_ + "/acc' --mails 3 --folders 2", stem_));
+        ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + stem_ +
+                                      "/acc' --mails 3 --folders 2",
+                                  stem_));
         account_ = "Z:" + stem_ + "/acc/";
         std::replace(account_.begin(), account_.end(), '/', '\\');
     }

@@ -34,8 +34,9 @@ Finished RunCaptured(const std::string& commandLine, const std::string& workDir)
     PROCESS_INFORMATION process = {};
     std::wstring line = WideFromShiftJis(commandLine);
     Finished finished = {~0u, ""};
-    const BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                        nullptr, WideFromShiftJis(workDir).c_str(), &startup, &process);
+    const BOOL started =
+        CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       WideFromShiftJis(workDir).c_str(), &startup, &process);
     CloseHandle(writeEnd);
     if (!started) {
         CloseHandle(readEnd);
@@ -97,8 +98,8 @@ protected:
         const std::string command = Bridge("perl.exe") +
                                     " \"Z:\\usr\\bin\\mknmz\" --mailnews --allow=\".*\\.alm\" "
                                     "--output-dir=\"" +
-                                    WorkDir() + "\\b001\" --replace=\"s#" + account_->WithSlashes() +
-                                    "#account/#i\" .";
+                                    WorkDir() + "\\b001\" --replace=\"s#" +
+                                    account_->WithSlashes() + "#account/#i\" .";
         return RunCaptured(command, Lower(account_->Directory() + "user001.box\\"));
     }
 
@@ -139,12 +140,13 @@ TEST_F(NamazuBridgeTest, IndexesAFolderAndSearchesItInJapanese) {
 }
 
 TEST_F(NamazuBridgeTest, PassesExitCodesAndErrorOutputThrough) {
-    const Finished perl =
-        RunCaptured(Bridge("perl.exe") + " -e \"print STDERR qq(oops\\n); exit 7\"", account_->Directory());
+    const Finished perl = RunCaptured(
+        Bridge("perl.exe") + " -e \"print STDERR qq(oops\\n); exit 7\"", account_->Directory());
     EXPECT_EQ(7u, perl.exitCode);
     EXPECT_EQ("oops\n", perl.output);
 
-    const Finished namazu = RunCaptured(Bridge("namazu.exe") + " --no-such-option", account_->Directory());
+    const Finished namazu =
+        RunCaptured(Bridge("namazu.exe") + " --no-such-option", account_->Directory());
     EXPECT_NE(0u, namazu.exitCode);
     EXPECT_NE(std::string::npos, namazu.output.find("no-such-option")) << namazu.output;
 }

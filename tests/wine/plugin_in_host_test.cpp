@@ -3,8 +3,8 @@
 // a settings file that cannot be written is reported without losing it.
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
-#include "settings/profile_document.h"
 #include "sample_account.h"
+#include "settings/profile_document.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +21,8 @@ protected:
     void SetUp() override {
         wchar_t temp[MAX_PATH] = L"";
         GetTempPathW(MAX_PATH, temp);
-        account_ = ShiftJisFromWide(temp) + "tarnwick-plugin" + std::to_string(GetTickCount()) +
-                   "\\";
+        account_ =
+            ShiftJisFromWide(temp) + "tarnwick-plugin" + std::to_string(GetTickCount()) + "\\";
         ASSERT_TRUE(CreateDirectoryW(WideFromShiftJis(account_).c_str(), nullptr));
     }
 
@@ -41,9 +41,9 @@ protected:
     std::unique_ptr<ui::ChildProcess> StartHost(const std::wstring& actions) {
         // Without the trailing backslash, which would escape the closing quote.
         const std::string account = account_.substr(0, account_.size() - 1);
-        return std::make_unique<ui::ChildProcess>(
-            ui::ProgramDirectory() + L"Almail.exe",
-            L"\"/account:" + WideFromShiftJis(account) + L"\" " + actions);
+        return std::make_unique<ui::ChildProcess>(ui::ProgramDirectory() + L"Almail.exe",
+                                                  L"\"/account:" + WideFromShiftJis(account) +
+                                                      L"\" " + actions);
     }
 
     std::string RunHost(const std::wstring& actions) {

@@ -1,8 +1,8 @@
 // The search dialog and the alias dialog, driven through the substitute
 // host the way a person would use them.
+#include "sample_account.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
-#include "sample_account.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>

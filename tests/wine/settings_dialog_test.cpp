@@ -4,8 +4,8 @@
 // menu under its button.
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
-#include "settings/profile_document.h"
 #include "sample_account.h"
+#include "settings/profile_document.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>

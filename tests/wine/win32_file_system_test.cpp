@@ -68,8 +68,8 @@ TEST(Win32FileSystem, ReadOnlyOrLockedSettingsAreReportedAndKeptWhole) {
     SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(files.ReadFile(store.IniFileName).value_or(""), before);
 
-    HANDLE lock = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE lock = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     EXPECT_THROW(store.SaveSettings(store.IniFileName), PluginError);
     CloseHandle(lock);

@@ -4,10 +4,13 @@ namespace {
 
 const wchar_t kNameProperty[] = L"TarnwickName";
 
-std::wstring Widened(const char* ascii) { return std::wstring(ascii, ascii + strlen(ascii)); }
+std::wstring Widened(const char* ascii) {
+    return std::wstring(ascii, ascii + strlen(ascii));
+}
 
 void ForgetName(HWND window) {
-    const ATOM atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropW(window, kNameProperty)));
+    const ATOM atom =
+        static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropW(window, kNameProperty)));
     if (atom != 0)
         GlobalDeleteAtom(atom);
 }
@@ -39,7 +42,8 @@ void NameControl(HWND control, const char* name) {
 }
 
 std::string ControlName(HWND control) {
-    const ATOM atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(control, kNameProperty)));
+    const ATOM atom =
+        static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(control, kNameProperty)));
     if (atom == 0)
         return std::string();
     char name[256];

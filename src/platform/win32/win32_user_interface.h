@@ -10,6 +10,5 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowInformation(WindowHandle owner, const std::string& caption,
                          const std::string& text) override;
-    bool Confirm(WindowHandle owner, const std::string& caption,
-                 const std::string& text) override;
+    bool Confirm(WindowHandle owner, const std::string& caption, const std::string& text) override;
 };

@@ -29,7 +29,9 @@ template <typename Work> void Shielded(Work work) {
 
 extern "C" {
 
-const char* WINAPI APCGetPlugName() { return kPluginName; }
+const char* WINAPI APCGetPlugName() {
+    return kPluginName;
+}
 
 int WINAPI APCStartUp(int) {
     return Shielded([] { return ThePlugin().StartUp(); }, 0);

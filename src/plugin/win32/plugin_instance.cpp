@@ -17,7 +17,9 @@ LONG WINAPI IndexingMenuCallback(HWND window, LONG) {
     return ThePlugin().IndexingMenuProc(window);
 }
 
-LONG WINAPI SearchMenuCallback(HWND window, LONG) { return ThePlugin().SearchMenuProc(window); }
+LONG WINAPI SearchMenuCallback(HWND window, LONG) {
+    return ThePlugin().SearchMenuProc(window);
+}
 
 struct PluginInstance {
     Win32FileSystem Files;
@@ -42,14 +44,26 @@ PluginInstance& Instance() {
 
 } // namespace
 
-PluginCore& ThePlugin() { return Instance().Core; }
+PluginCore& ThePlugin() {
+    return Instance().Core;
+}
 
-UserInterface& TheUserInterface() { return Instance().Ui; }
+UserInterface& TheUserInterface() {
+    return Instance().Ui;
+}
 
-PluginState& ThePluginState() { return Instance().State; }
+PluginState& ThePluginState() {
+    return Instance().State;
+}
 
-HostApi& TheHostApi() { return Instance().Host; }
+HostApi& TheHostApi() {
+    return Instance().Host;
+}
 
-ConsoleRunner& TheConsoleRunner() { return Instance().Runner; }
+ConsoleRunner& TheConsoleRunner() {
+    return Instance().Runner;
+}
 
-IndexServices& TheIndexServices() { return Instance().Indexer; }
+IndexServices& TheIndexServices() {
+    return Instance().Indexer;
+}

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "indexer/index_services.h"
-#include "plugin/plugin_core.h"
 #include "platform/console_runner.h"
 #include "platform/user_interface.h"
+#include "plugin/plugin_core.h"
 
 // The one plug-in per loaded library, wired to the Win32 services.
 PluginCore& ThePlugin();

@@ -7,21 +7,38 @@ namespace {
 
 // Every callback the host exports, in the order they are bound.
 const char* const kHostFunctions[] = {
-    "_APARegistCallback@8",      "_APASetTimer@12",           "_APAKillTimer@4",
-    "_APAGetMailbox@0",          "_APAGetAccount@4",          "_APAImportFile@12",
-    "_APAMoveMail@8",            "_APAMarkMail@12",           "_APADeleteMail@4",
-    "_APAFolderGetCurrentFolder@4", "_APAFolderGetCurrentEntry@4", "_APAFolderGetSelectEntry@8",
-    "_APAFolderOpenMail@12",     "_APASendGetText@8",         "_APASendGetHeader@4",
-    "_APASendSetText@8",         "_APASendSetHeader@8",       "_APAViewGetText@4",
-    "_APAViewGetHeader@4",       "_APAViewSetText@8",         "_APAViewGetPath@4",
-    "_APASjisToJis@12",          "_APAJisToSjis@12",
+    "_APARegistCallback@8",
+    "_APASetTimer@12",
+    "_APAKillTimer@4",
+    "_APAGetMailbox@0",
+    "_APAGetAccount@4",
+    "_APAImportFile@12",
+    "_APAMoveMail@8",
+    "_APAMarkMail@12",
+    "_APADeleteMail@4",
+    "_APAFolderGetCurrentFolder@4",
+    "_APAFolderGetCurrentEntry@4",
+    "_APAFolderGetSelectEntry@8",
+    "_APAFolderOpenMail@12",
+    "_APASendGetText@8",
+    "_APASendGetHeader@4",
+    "_APASendSetText@8",
+    "_APASendSetHeader@8",
+    "_APAViewGetText@4",
+    "_APAViewGetHeader@4",
+    "_APAViewSetText@8",
+    "_APAViewGetPath@4",
+    "_APASjisToJis@12",
+    "_APAJisToSjis@12",
 };
 
 template <typename Function> Function As(FARPROC address) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }
 
-std::string Copied(const char* text) { return text == nullptr ? std::string() : text; }
+std::string Copied(const char* text) {
+    return text == nullptr ? std::string() : text;
+}
 
 } // namespace
 

@@ -17,7 +17,9 @@ int Win32PluginWindows::ShowSearchDialog(WindowHandle host) {
     return ::ShowSearchDialog(static_cast<HWND>(host));
 }
 
-int Win32PluginWindows::ShowResultWindow(WindowHandle) { return 2; }
+int Win32PluginWindows::ShowResultWindow(WindowHandle) {
+    return 2;
+}
 
 void Win32PluginWindows::ShowSettingsDialog(WindowHandle host) {
     ::ShowSettingsDialog(static_cast<HWND>(host), ThePluginState().Store, TheHostApi(),

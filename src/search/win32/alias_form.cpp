@@ -1,8 +1,8 @@
 #include "search/win32/alias_form.h"
 
 #include "platform/win32/control_names.h"
-#include "platform/win32/dialog_base.h"
 #include "platform/win32/control_text.h"
+#include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
 #include "search/win32/dialog_controls.h"
 #include "search/win32/search_resource.h"
@@ -125,9 +125,8 @@ private:
     void btnSaveClick() {
         const int oldAlias =
             logic_.Mode() == AliasDialogMode::Rename ? ChosenEntry(IDC_ALIAS_OLD_NAME) : -1;
-        const AliasDialog::SaveResult result =
-            logic_.Save(Handle(), ControlText(Item(IDC_ALIAS_NAME)), oldAlias,
-                        ChosenEntry(IDC_ALIAS_POSITION));
+        const AliasDialog::SaveResult result = logic_.Save(
+            Handle(), ControlText(Item(IDC_ALIAS_NAME)), oldAlias, ChosenEntry(IDC_ALIAS_POSITION));
         SetControlText(Item(IDC_ALIAS_NAME), result.Name);
         if (result.Saved)
             EndDialog(Handle(), 1);

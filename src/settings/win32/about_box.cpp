@@ -1,11 +1,11 @@
 #include "settings/win32/about_box.h"
 
 #include "platform/win32/control_names.h"
+#include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/window_placement.h"
 #include "settings/about_links.h"
 #include "settings/win32/browse.h"
-#include "platform/win32/control_text.h"
 #include "settings/win32/settings_resource.h"
 
 namespace {

@@ -226,7 +226,9 @@ void TfrmSetting::AddHints() {
         hints_.Add(Control(hint.Id), hint.Text);
 }
 
-void TfrmSetting::PlaceOnHost() { PlaceOverOwner(Handle(), host_); }
+void TfrmSetting::PlaceOnHost() {
+    PlaceOverOwner(Handle(), host_);
+}
 
 void TfrmSetting::ShowPage(int index) {
     TabCtrl_SetCurSel(Item(IDC_PAGE), index);

@@ -28,8 +28,7 @@ public:
                          const std::string& text) override {
         Boxes.push_back({"information", owner, caption, text});
     }
-    bool Confirm(WindowHandle owner, const std::string& caption,
-                 const std::string& text) override {
+    bool Confirm(WindowHandle owner, const std::string& caption, const std::string& text) override {
         Boxes.push_back({"confirm", owner, caption, text});
         return ConfirmAnswer;
     }

@@ -21,11 +21,11 @@ TEST(WindowPlacementTest, KeepsTheWindowOnTheScreen) {
         int Top;
     };
     const Case cases[] = {
-        {{10, 20, 300, 200}, 10, 20},     // already inside
-        {{-40, -5, 300, 200}, 0, 0},      // negative coordinates
-        {{900, 700, 300, 200}, 724, 568}, // past the right and bottom edges
+        {{10, 20, 300, 200}, 10, 20},       // already inside
+        {{-40, -5, 300, 200}, 0, 0},        // negative coordinates
+        {{900, 700, 300, 200}, 724, 568},   // past the right and bottom edges
         {{-10, 100, 1100, 900}, -76, -132}, // larger than the screen: right and bottom win
-        {{724, 568, 300, 200}, 724, 568}, // exactly at the edges
+        {{724, 568, 300, 200}, 724, 568},   // exactly at the edges
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Window.Left << "," << c.Window.Top);

@@ -69,10 +69,10 @@ TEST_F(PluginCoreTest, MenuCommandsGoToTheFourthPullDownOnlyForTheFolderMenu) {
     EXPECT_TRUE(host.Registered.empty());
 
     core.FolderInitMenu(menu.Bar(), 101);
-    EXPECT_EQ(menu.PullDowns[3],
-              (std::vector<std::string>{"-", "Namazuインデックス更新(&K)...", "Namazu検索(&F)..."}));
-    EXPECT_EQ(host.Registered, (std::vector<MenuCommand>{MenuCommand::Indexing,
-                                                         MenuCommand::Search}));
+    EXPECT_EQ(menu.PullDowns[3], (std::vector<std::string>{"-", "Namazuインデックス更新(&K)...",
+                                                           "Namazu検索(&F)..."}));
+    EXPECT_EQ(host.Registered,
+              (std::vector<MenuCommand>{MenuCommand::Indexing, MenuCommand::Search}));
     EXPECT_EQ(menu.ItemsById[40002], "Namazu検索(&F)...");
 
     core.FolderInitMenu(menu.Bar(), 101);
@@ -106,7 +106,7 @@ TEST_F(PluginCoreTest, AutomaticUpdateNeedsTheCounterToReachTheInterval) {
         const char* Count;
         bool Due;
     };
-    const Case cases[] = {{"50", "49", false}, {"0", "0", true},  {"abc", "0", true},
+    const Case cases[] = {{"50", "49", false}, {"0", "0", true},   {"abc", "0", true},
                           {"50", "x", false},  {"-1", "-1", true}, {"10", "11", true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.Interval) + " / " + c.Count);
@@ -156,16 +156,18 @@ TEST_F(PluginCoreTest, ReceivedMailCountsInTheAccountOfItsInbox) {
 TEST_F(PluginCoreTest, ReceivedMailFindsTheLastInboxAndCreatesMissingFiles) {
     core.RecFilter("C:\\x\\Inbox.box\\acc\\Inbox.box\\1.alm");
     EXPECT_EQ(state.Store.IniFileName, "C:\\x\\Inbox.box\\acc\\tarnwick.ini");
-    EXPECT_EQ(ProfileDocument(files.Files[state.Store.IniFileName])
-                  .Read("Mknmz", "NowCountMail", ""),
-              "1");
-    EXPECT_EQ(state.Store.Settings.mknmzOption, "--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"");
+    EXPECT_EQ(
+        ProfileDocument(files.Files[state.Store.IniFileName]).Read("Mknmz", "NowCountMail", ""),
+        "1");
+    EXPECT_EQ(state.Store.Settings.mknmzOption,
+              "--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"");
 }
 
 TEST_F(PluginCoreTest, ReceivedMailElsewhereUsesTheBareFileName) {
-    for (const std::string path : {"C:\\AL\\acc\\inbox.box\\1.alm", "C:\\AL\\acc\\user001.box\\1.alm",
-                                   // 表 ends in the byte of a backslash: no separator there.
-                                   "C:\\予定表Inbox.box\\1.alm"}) {
+    for (const std::string path :
+         {"C:\\AL\\acc\\inbox.box\\1.alm", "C:\\AL\\acc\\user001.box\\1.alm",
+          // 表 ends in the byte of a backslash: no separator there.
+          "C:\\予定表Inbox.box\\1.alm"}) {
         SCOPED_TRACE(path);
         core.RecFilter(path);
         EXPECT_EQ(state.Store.IniFileName, "tarnwick.ini");

@@ -54,11 +54,11 @@ TEST_F(SettingsStoreTest, CreationWritesEveryDefaultInOrder) {
     const std::string& file = File();
     EXPECT_EQ(KeysOf(file, "General"),
               (std::vector<std::string>{"IndexingMenuCaption", "SearchMenuCaption"}));
-    EXPECT_EQ(KeysOf(file, "Mknmz"),
-              (std::vector<std::string>{"When", "Ask", "ShowWindow", "InDosPromptWindow",
-                                        "Minimize", "CloseOnFinish", "IntervalCountMail",
-                                        "NowCountMail", "UsePreviousTarget", "TargetFolderCount",
-                                        "UseTempDirectory"}));
+    EXPECT_EQ(
+        KeysOf(file, "Mknmz"),
+        (std::vector<std::string>{"When", "Ask", "ShowWindow", "InDosPromptWindow", "Minimize",
+                                  "CloseOnFinish", "IntervalCountMail", "NowCountMail",
+                                  "UsePreviousTarget", "TargetFolderCount", "UseTempDirectory"}));
     EXPECT_EQ(KeysOf(file, "Search"),
               (std::vector<std::string>{"UsePreviousTarget", "FormulaHistryCount", "Sort",
                                         "SortDirection", "ShowContents", "ListCount",
@@ -172,10 +172,21 @@ TEST_F(SettingsStoreTest, SaveWritesTheRecordInItsOrderAndKeepsUnknownKeys) {
     EXPECT_EQ(ValueIn(file, "Mine", "Keep"), "this");
     EXPECT_EQ(ValueIn(file, "Mknmz", "IndexDir"), "D:\\idx\\");
     const std::vector<std::string> mknmz = KeysOf(file, "Mknmz");
-    const std::vector<std::string> expected{
-        "IndexDir", "Extra", "When", "ShowWindow", "Ask", "InDosPromptWindow", "Minimize",
-        "CloseOnFinish", "IntervalCountMail", "NowCountMail", "UsePreviousTarget",
-        "TargetFolderCount", "LastDate", "Folder1", "UseTempDirectory"};
+    const std::vector<std::string> expected{"IndexDir",
+                                            "Extra",
+                                            "When",
+                                            "ShowWindow",
+                                            "Ask",
+                                            "InDosPromptWindow",
+                                            "Minimize",
+                                            "CloseOnFinish",
+                                            "IntervalCountMail",
+                                            "NowCountMail",
+                                            "UsePreviousTarget",
+                                            "TargetFolderCount",
+                                            "LastDate",
+                                            "Folder1",
+                                            "UseTempDirectory"};
     EXPECT_EQ(mknmz, expected);
     EXPECT_EQ(KeysOf(file, "Alias"), std::vector<std::string>{});
 }
