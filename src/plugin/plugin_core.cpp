@@ -4,6 +4,8 @@
 #include "platform/plugin_error.h"
 #include "settings/integer_text.h"
 
+#include <climits>
+
 const char kPluginName[] = "tarnwick for Namazu";
 
 namespace {
@@ -11,6 +13,13 @@ namespace {
 const char kSettingsFileName[] = "tarnwick.ini";
 const int kFolderMenuId = 101;
 const int kPluginMenuPosition = 3;
+
+// A counter at the largest integer stays there: wrapping round to a negative
+// count would keep the automatic update from ever being due again.
+std::string NextMailCount(const std::string& count) {
+    const int current = IntegerOr(count, 0);
+    return std::to_string(current == INT_MAX ? current : current + 1);
+}
 
 } // namespace
 
@@ -93,7 +102,7 @@ int PluginCore::RecFilter(const std::string& mailPath) {
         store.EnsureSettingsFile();
         store.LoadSettings(store.IniFileName);
         TSettings& settings = store.Settings;
-        settings.NowCountMail = std::to_string(IntegerOr(settings.NowCountMail, 0) + 1);
+        settings.NowCountMail = NextMailCount(settings.NowCountMail);
         store.WriteMailCounter();
     });
     return 0;

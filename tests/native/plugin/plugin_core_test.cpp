@@ -153,6 +153,25 @@ TEST_F(PluginCoreTest, ReceivedMailCountsInTheAccountOfItsInbox) {
     EXPECT_TRUE(windows.Opened.empty());
 }
 
+TEST_F(PluginCoreTest, ReceivedMailCounterCountsFromItsIntegerValue) {
+    struct Case {
+        const char* Stored;
+        const char* Counted;
+    };
+    const Case cases[] = {{"0", "1"},
+                          {"abc", "1"},
+                          {"", "1"},
+                          {"-3", "-2"},
+                          {"2147483646", "2147483647"},
+                          {"2147483647", "2147483647"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Stored);
+        WriteSettings(std::string("NowCountMail=") + c.Stored + "\r\n");
+        core.RecFilter(kAccount + "Inbox.box\\1.alm");
+        EXPECT_EQ(Stored("Mknmz", "NowCountMail"), c.Counted);
+    }
+}
+
 TEST_F(PluginCoreTest, ReceivedMailFindsTheLastInboxAndCreatesMissingFiles) {
     core.RecFilter("C:\\x\\Inbox.box\\acc\\Inbox.box\\1.alm");
     EXPECT_EQ(state.Store.IniFileName, "C:\\x\\Inbox.box\\acc\\tarnwick.ini");
