@@ -63,7 +63,12 @@ TEST_F(SettingsStoreTest, CreationWritesEveryDefaultInOrder) {
               (std::vector<std::string>{"UsePreviousTarget", "FormulaHistryCount", "Sort",
                                         "SortDirection", "ShowContents", "ListCount",
                                         "TargetFolderCount"}));
-    EXPECT_EQ(KeysOf(file, "Result").size(), 13u);
+    EXPECT_EQ(
+        KeysOf(file, "Result"),
+        (std::vector<std::string>{"SearchOnChangeSettings", "RenameToFolderName", "CloseOnMailView",
+                                  "ConfirmCommandLine", "FontNameResult", "FontSizeResult",
+                                  "FontBoldResult", "FontNameMail", "FontSizeMail", "FontBoldMail",
+                                  "Color", "SaveWindowPos", "SaveWindowSize"}));
     EXPECT_EQ(KeysOf(file, "Command"),
               (std::vector<std::string>{"namazuPath", "mknmzPath", "PerlPath", "namazuOption",
                                         "mknmzOption", "NamazuVersion"}));
@@ -189,6 +194,32 @@ TEST_F(SettingsStoreTest, SaveWritesTheRecordInItsOrderAndKeepsUnknownKeys) {
                                             "UseTempDirectory"};
     EXPECT_EQ(mknmz, expected);
     EXPECT_EQ(KeysOf(file, "Alias"), std::vector<std::string>{});
+}
+
+TEST_F(SettingsStoreTest, SaveWritesTheOtherSectionsInTheirOrder) {
+    Load("");
+    store.Settings.SearchTargetFolderCount = "1";
+    store.Settings.SearchFolders = {"0:受信箱"};
+    store.Settings.FormulaHistryCount = "1";
+    store.Settings.History = {"namazu"};
+    files.Files[kIni] = "";
+    store.SaveSettings(kIni);
+    const std::string& file = File();
+    EXPECT_EQ(KeysOf(file, "General"),
+              (std::vector<std::string>{"IndexingMenuCaption", "SearchMenuCaption"}));
+    EXPECT_EQ(KeysOf(file, "Search"),
+              (std::vector<std::string>{"TargetFolderCount", "Folder1", "Alias",
+                                        "FormulaHistryCount", "History1", "Sort", "SortDirection",
+                                        "ShowContents", "ListCount"}));
+    EXPECT_EQ(KeysOf(file, "Result"),
+              (std::vector<std::string>{
+                  "SearchOnChangeSettings", "RenameToFolderName", "CloseOnMailView",
+                  "ConfirmCommandLine", "FontNameResult", "FontSizeResult", "FontBoldResult",
+                  "FontNameMail", "FontSizeMail", "FontBoldMail", "Color", "SaveWindowPos",
+                  "SaveWindowSize", "WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"}));
+    EXPECT_EQ(KeysOf(file, "Command"),
+              (std::vector<std::string>{"namazuPath", "mknmzPath", "PerlPath", "namazuOption",
+                                        "mknmzOption", "NamazuVersion"}));
 }
 
 TEST_F(SettingsStoreTest, SavingWhatWasLoadedChangesNoByte) {
