@@ -13,6 +13,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -152,6 +153,18 @@ protected:
     }
     HWND OpenSettings() { return Open(L"setup", kSettingsCaption); }
 
+    // Starts the host, moves its window to (left, top) before the action runs
+    // and waits for the window the action opens.
+    HWND OpenOverHostAt(int left, int top, const std::wstring& action, const wchar_t* caption) {
+        const std::wstring delayed = L"wait:2000 " + action;
+        Open(delayed.c_str(), L"AL-Mail32 (substitute)");
+        HWND host = HostWindow();
+        if (host == nullptr)
+            return nullptr;
+        SetWindowPos(host, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return ui::WaitForWindow(host_->Id(), caption);
+    }
+
     void PressAndWaitForHost(HWND dialog, int buttonId) {
         ASSERT_TRUE(ui::PressButtonById(dialog, buttonId));
         EXPECT_TRUE(ui::WaitForWindowGone(dialog));
@@ -267,6 +280,46 @@ TEST_F(SettingsDialogTest, OpeningShowsTheStoredValuesByTheOpeningRulesAndCancel
     EXPECT_EQ(IniBytes(), before);
 }
 
+// The place the dialog must take over the host by the placement rule.
+POINT CentredOn(const RECT& host, const RECT& own) {
+    return {host.left + (host.right - host.left - (own.right - own.left)) / 2,
+            host.top + (host.bottom - host.top - (own.bottom - own.top)) / 2};
+}
+
+TEST_F(SettingsDialogTest, TheCheckedTimingButtonHasTheFocus) {
+    ProfileDocument stored;
+    stored.Write("Mknmz", "When", "cleanUP");
+    WriteIni(stored.Serialize());
+    HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr) << host_->Output();
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof(thread);
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread));
+    EXPECT_EQ(thread.hwndFocus, ui::FindControlByName(dialog, "rbtnUpdate2"));
+    EXPECT_TRUE(Checked(ui::FindControlByName(dialog, "rbtnUpdate2")));
+    PressAndWaitForHost(dialog, IDCANCEL);
+}
+
+TEST_F(SettingsDialogTest, TheDialogStaysOnTheScreenWhereItsHostDoesNot) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const std::vector<POINT> hostPlaces = {{-500, -400}, {screenWidth - 100, screenHeight - 100}};
+    for (const POINT& place : hostPlaces) {
+        SCOPED_TRACE(std::to_string(place.x) + "," + std::to_string(place.y));
+        HWND dialog = OpenOverHostAt(place.x, place.y, L"setup", kSettingsCaption);
+        ASSERT_NE(dialog, nullptr) << host_->Output();
+        const RECT host = WindowRect(HostWindow());
+        ASSERT_EQ(host.left, place.x);
+        const RECT own = WindowRect(dialog);
+        const int width = own.right - own.left;
+        const int height = own.bottom - own.top;
+        const POINT centred = CentredOn(host, own);
+        EXPECT_EQ(own.left, std::min<LONG>(std::max<LONG>(0, centred.x), screenWidth - width));
+        EXPECT_EQ(own.top, std::min<LONG>(std::max<LONG>(0, centred.y), screenHeight - height));
+        PressAndWaitForHost(dialog, IDCANCEL);
+    }
+}
+
 TEST_F(SettingsDialogTest, OkWritesExactlyTheChangedKeysAndTheResetCounter) {
     ProfileDocument stored;
     stored.Write("Mknmz", "NowCountMail", "7");
@@ -369,32 +422,52 @@ const int kFileNameBox = 0x47c; // cmb13
 const int kFileTypeBox = 0x470; // cmb1
 
 TEST_F(SettingsDialogTest, BrowsingPresetsTheStoredPathAndReplacesTheEditOnlyWhenConfirmed) {
-    const std::string storedPerl = account_ + "perl.exe";
-    const std::string chosenPerl = account_ + "perl5.exe";
-    WriteBytesTo(storedPerl);
-    WriteBytesTo(chosenPerl);
+    struct Browse {
+        const char* button;
+        const char* edit;
+        const char* key;
+        const char* storedName;
+        const wchar_t* filter;
+    };
+    const Browse browses[] = {
+        {"btnBrowse1", "edtPerlPath", "PerlPath", "perl.exe", L"実行ファイル(*.exe)"},
+        {"btnBrowse2", "edtMknmzPath", "mknmzPath", "mknmz", L"すべてのファイル(*.*)"},
+        {"btnBrowse3", "edtNamazuPath", "namazuPath", "namazu.exe", L"実行ファイル(*.exe)"},
+    };
     ProfileDocument stored;
-    stored.Write("Command", "PerlPath", storedPerl);
+    for (const Browse& browse : browses) {
+        WriteBytesTo(account_ + browse.storedName);
+        stored.Write("Command", browse.key, account_ + browse.storedName);
+    }
+    const std::string chosenPerl = account_ + "perl5.exe";
+    WriteBytesTo(chosenPerl);
     stored.Write("Command", "NamazuVersion", "2.0");
     WriteIni(stored.Serialize());
     const std::string before = IniBytes();
 
     HWND dialog = OpenSettings();
     ASSERT_NE(dialog, nullptr) << host_->Output();
+    HWND files = nullptr;
+    // The edits name other files: the preset is the stored path.
+    for (const Browse& browse : browses) {
+        SCOPED_TRACE(browse.button);
+        HWND edit = ui::FindControlByName(dialog, browse.edit);
+        Type(edit, L"q:\\elsewhere\\other.exe");
+        PostMessageW(ui::FindControlByName(dialog, browse.button), BM_CLICK, 0, 0);
+        files = WaitForFileDialog(host_->Id(), dialog);
+        ASSERT_NE(files, nullptr);
+        const std::wstring preset = ui::WindowText(GetDlgItem(files, kFileNameBox));
+        EXPECT_NE(preset.find(WideFromShiftJis(browse.storedName)), std::wstring::npos)
+            << ShiftJisFromWide(preset);
+        EXPECT_EQ(preset.find(L"other"), std::wstring::npos) << ShiftJisFromWide(preset);
+        EXPECT_EQ(ui::WindowText(GetDlgItem(files, kFileTypeBox)), browse.filter);
+        PostMessageW(files, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(ui::WaitForWindowGone(files));
+        EXPECT_EQ(ui::WindowText(edit), L"q:\\elsewhere\\other.exe");
+    }
+
     HWND perlPath = ui::FindControlByName(dialog, "edtPerlPath");
     HWND browse = ui::FindControlByName(dialog, "btnBrowse1");
-    Type(perlPath, L"q:\\elsewhere\\perl.exe");
-
-    PostMessageW(browse, BM_CLICK, 0, 0);
-    HWND files = WaitForFileDialog(host_->Id(), dialog);
-    ASSERT_NE(files, nullptr);
-    const std::wstring preset = ui::WindowText(GetDlgItem(files, kFileNameBox));
-    EXPECT_NE(preset.find(L"perl.exe"), std::wstring::npos) << ShiftJisFromWide(preset);
-    EXPECT_EQ(ui::WindowText(GetDlgItem(files, kFileTypeBox)), L"実行ファイル(*.exe)");
-    PostMessageW(files, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(ui::WaitForWindowGone(files));
-    EXPECT_EQ(ui::WindowText(perlPath), L"q:\\elsewhere\\perl.exe");
-
     PostMessageW(browse, BM_CLICK, 0, 0);
     files = WaitForFileDialog(host_->Id(), dialog);
     ASSERT_NE(files, nullptr);
@@ -478,8 +551,9 @@ TEST_F(SettingsDialogTest, AboutBoxIsCentredAndOpensTheLinkMenuUnderItsButton) {
 
     const RECT host = WindowRect(HostWindow());
     const RECT own = WindowRect(about);
-    EXPECT_EQ(own.left, host.left + (host.right - host.left - (own.right - own.left)) / 2);
-    EXPECT_EQ(own.top, host.top + (host.bottom - host.top - (own.bottom - own.top)) / 2);
+    const POINT centred = CentredOn(host, own);
+    EXPECT_EQ(own.left, centred.x);
+    EXPECT_EQ(own.top, centred.y);
 
     HWND homepage = ui::FindControlByName(about, "btnHomepage");
     PostMessageW(homepage, BM_CLICK, 0, 0);
@@ -499,6 +573,22 @@ TEST_F(SettingsDialogTest, AboutBoxIsCentredAndOpensTheLinkMenuUnderItsButton) {
         EXPECT_TRUE(ui::WaitForWindowGone(menus[0]) || !IsWindowVisible(menus[0]));
     }
     PressAndWaitForHost(about, IDOK);
+}
+
+TEST_F(SettingsDialogTest, AboutBoxIsCentredEvenWhereThatLeavesTheScreen) {
+    HWND about = OpenOverHostAt(-500, -400, L"version", kAboutCaption);
+    ASSERT_NE(about, nullptr) << host_->Output();
+    const RECT host = WindowRect(HostWindow());
+    ASSERT_EQ(host.left, -500);
+    const RECT own = WindowRect(about);
+    const POINT centred = CentredOn(host, own);
+    ASSERT_LT(centred.x, 0);
+    EXPECT_EQ(own.left, centred.x);
+    EXPECT_EQ(own.top, centred.y);
+    // OK is the cancel button too: closing the box ends it.
+    ui::CloseWindow(about);
+    EXPECT_TRUE(ui::WaitForWindowGone(about));
+    EXPECT_EQ(host_->WaitForExit(), std::optional<DWORD>(0)) << host_->Output();
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "platform/win32/control_names.h"
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
-#include "platform/window_placement.h"
+#include "platform/win32/dialog_placement.h"
 #include "settings/about_links.h"
 #include "settings/win32/browse.h"
 #include "settings/win32/settings_resource.h"
@@ -95,13 +95,9 @@ void TfrmAbout::CompleteTitle() {
 
 // Unlike the other dialogs the box is not pulled back onto the screen.
 void TfrmAbout::CentreOnOwnerWindow() {
-    RECT owner;
-    RECT own;
-    if (!GetWindowRect(owner_, &owner) || !GetWindowRect(Handle(), &own))
+    if (owner_ == nullptr)
         return;
-    const WindowRect box{own.left, own.top, own.right - own.left, own.bottom - own.top};
-    const WindowRect placed = CentreOnOwner(
-        box, {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top});
+    const WindowRect placed = CentreOnOwner(RectOf(Handle()), RectOf(owner_));
     SetWindowPos(Handle(), nullptr, placed.Left, placed.Top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
