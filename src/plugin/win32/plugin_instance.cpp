@@ -7,6 +7,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_user_interface.h"
+#include "plugin/host_boundary.h"
 #include "plugin/win32/win32_host_api.h"
 #include "plugin/win32/win32_host_menu.h"
 #include "plugin/win32/win32_plugin_windows.h"
@@ -14,11 +15,13 @@
 namespace {
 
 LONG WINAPI IndexingMenuCallback(HWND window, LONG) {
-    return ThePlugin().IndexingMenuProc(window);
+    return Shielded(
+        TheUserInterface(), [window] { return ThePlugin().IndexingMenuProc(window); }, 0);
 }
 
 LONG WINAPI SearchMenuCallback(HWND window, LONG) {
-    return ThePlugin().SearchMenuProc(window);
+    return Shielded(
+        TheUserInterface(), [window] { return ThePlugin().SearchMenuProc(window); }, 0);
 }
 
 struct PluginInstance {
