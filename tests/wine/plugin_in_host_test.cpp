@@ -1,6 +1,7 @@
 // The real plug-in in the substitute host: received mails are counted in the
-// account's settings file, the menu commands carry the stored captions, and
-// a settings file that cannot be written is reported without losing it.
+// account's settings file, the menu commands carry the stored captions, a due
+// index update is offered when the folder window opens, and a settings file
+// that cannot be written is reported without losing it.
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "sample_account.h"
@@ -15,6 +16,8 @@
 #include <string>
 
 namespace {
+
+const wchar_t kIndexDialogCaption[] = L"tarnwick for Namazu [インデックス作成・更新]";
 
 class PluginInHostTest : public testing::Test {
 protected:
@@ -78,6 +81,29 @@ TEST_F(PluginInHostTest, MenuCommandsCarryTheStoredCaptions) {
     EXPECT_NE(output.find("menu #1: separator"), std::string::npos) << output;
     EXPECT_NE(output.find("menu #1: 40001 索引を更新(&K)..."), std::string::npos) << output;
     EXPECT_NE(output.find("menu #1: 40002 Namazu検索(&F)..."), std::string::npos) << output;
+}
+
+TEST_F(PluginInHostTest, DueUpdateAtStartUpIsOfferedOnceOverTheRaisedUnmovedFolderWindow) {
+    ProfileDocument settings;
+    settings.Write("Mknmz", "When", "StartUp");
+    settings.Write("Mknmz", "IntervalCountMail", "2");
+    settings.Write("Mknmz", "NowCountMail", "2");
+    settings.Write("Command", "NamazuVersion", "2.0");
+    ASSERT_TRUE(files_.ReplaceContent(Ini(), settings.Serialize()));
+    auto host = StartHost(L"reopen close close");
+    HWND dialog = ui::WaitForWindow(host->Id(), kIndexDialogCaption);
+    ASSERT_NE(dialog, nullptr) << host->Output();
+    HWND folderWindow = GetWindow(dialog, GW_OWNER);
+    ASSERT_NE(folderWindow, nullptr);
+    EXPECT_TRUE(IsWindowVisible(folderWindow));
+    // The substitute host opens its folder windows 640 x 480.
+    RECT bounds{};
+    GetWindowRect(folderWindow, &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 640);
+    EXPECT_EQ(bounds.bottom - bounds.top, 480);
+    ui::CloseWindow(dialog);
+    // A second offer would keep the host waiting on its dialog.
+    EXPECT_EQ(host->WaitForExit(), std::optional<DWORD>(0)) << host->Output();
 }
 
 TEST_F(PluginInHostTest, AReadOnlySettingsFileIsReportedAndKeptWhole) {
