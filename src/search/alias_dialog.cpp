@@ -56,7 +56,7 @@ AliasDialog::SaveResult AliasDialog::Save(WindowHandle owner, const std::string&
                                           int oldAlias, int position) {
     SaveResult result;
     result.Name = TrimControlCharacters(nameText);
-    if (IsBlankCountingIdeographicSpaces(result.Name)) {
+    if (IsEmptyWithoutIdeographicSpaces(result.Name)) {
         ui_.ShowError(owner, kErrorCaption,
                       mode_ == AliasDialogMode::SaveAs
                           ? "エイリアス名を入力してください。"

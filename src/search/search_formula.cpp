@@ -10,7 +10,7 @@ AssembledFormula AssembleSearchFormula(const std::string& keywordText,
     const std::string headers = conditions.FormulaPart();
     const std::string keyword = TrimControlCharacters(keywordText);
     AssembledFormula result;
-    if (IsBlankCountingIdeographicSpaces(keyword) && headers.empty())
+    if (IsEmptyWithoutIdeographicSpaces(keyword) && headers.empty())
         result.ClearKeyword = true;
     else if (!keyword.empty())
         result.Formula = TrimControlCharacters(keyword + " " + headers);

@@ -9,7 +9,8 @@
 // What Search makes of the keyword box and the header conditions.
 struct AssembledFormula {
     std::string Formula;
-    // The keyword box held only spaces and is emptied.
+    // The trimmed keyword was empty or only ideographic spaces, and the box
+    // is emptied.
     bool ClearKeyword = false;
 };
 

@@ -30,6 +30,6 @@ std::string WithoutIdeographicSpaces(const std::string& text) {
     return ReplaceAllWhole(text, kIdeographicSpace, "");
 }
 
-bool IsBlankCountingIdeographicSpaces(const std::string& text) {
-    return TrimControlCharacters(WithoutIdeographicSpaces(text)).empty();
+bool IsEmptyWithoutIdeographicSpaces(const std::string& text) {
+    return WithoutIdeographicSpaces(text).empty();
 }

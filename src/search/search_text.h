@@ -11,6 +11,7 @@ std::string TrimControlCharacters(const std::string& text);
 // Every ideographic space removed, matching at character starts only.
 std::string WithoutIdeographicSpaces(const std::string& text);
 
-// True when the text holds nothing but spaces of either width and control
-// characters.
-bool IsBlankCountingIdeographicSpaces(const std::string& text);
+// True when nothing is left once every ideographic space is removed. The
+// text is not trimmed again, so an ASCII space between ideographic spaces
+// makes it not blank.
+bool IsEmptyWithoutIdeographicSpaces(const std::string& text);

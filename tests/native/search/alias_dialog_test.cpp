@@ -131,7 +131,7 @@ TEST_F(AliasDialogTest, OverwriteWithoutAPositionStaysInPlace) {
 
 TEST_F(AliasDialogTest, BlankNamesAreRefusedWithTheModesMessage) {
     SetAliases({"A"});
-    const char* const blanks[] = {"", "   ", "　", " 　 \t　 "};
+    const char* const blanks[] = {"", "   ", "　", " \t　　 "};
     for (const char* blank : blanks) {
         SCOPED_TRACE(blank);
         Ui.Boxes.clear();
@@ -154,12 +154,14 @@ TEST_F(AliasDialogTest, NameKeepsInnerIdeographicSpacesAndATrailingLeadByte) {
     const AliasDialog::SaveResult spaced =
         Dialog(AliasDialogMode::SaveAs).Save(Owner, " 会議　資料 ", -1, -1);
     EXPECT_EQ(spaced.Name, "会議　資料");
+    // An ASCII space between ideographic ones is not trimmed, so it is a name.
+    EXPECT_TRUE(Dialog(AliasDialogMode::SaveAs).Save(Owner, "　 　", -1, -1).Saved);
     const AliasDialog::SaveResult broken =
         Dialog(AliasDialogMode::SaveAs).Save(Owner, "abc\x81", -1, -1);
     EXPECT_TRUE(broken.Saved);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"会議　資料", "abc\x81"}));
-    EXPECT_EQ(Stored("Name2"), "abc\x81");
-    EXPECT_EQ(Stored("Max"), "2");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"会議　資料", "　 　", "abc\x81"}));
+    EXPECT_EQ(Stored("Name3"), "abc\x81");
+    EXPECT_EQ(Stored("Max"), "3");
 }
 
 TEST_F(AliasDialogTest, RenameChangesTheNameOrOnlyTheOrder) {

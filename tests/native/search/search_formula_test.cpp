@@ -35,8 +35,11 @@ TEST(SearchTextTest, RemovesIdeographicSpacesOnlyAtCharacterStarts) {
     EXPECT_EQ(WithoutIdeographicSpaces("会議　資料　"), "会議資料");
     // 0x81 0x81 0x40: the space pattern starts inside the first character.
     EXPECT_EQ(WithoutIdeographicSpaces("\x81\x81\x40"), "\x81\x81\x40");
-    EXPECT_TRUE(IsBlankCountingIdeographicSpaces(" 　\t　 "));
-    EXPECT_FALSE(IsBlankCountingIdeographicSpaces("　x"));
+    EXPECT_TRUE(IsEmptyWithoutIdeographicSpaces("　　"));
+    EXPECT_TRUE(IsEmptyWithoutIdeographicSpaces(""));
+    // Only the trimming before removes ASCII spaces.
+    EXPECT_FALSE(IsEmptyWithoutIdeographicSpaces("　 　"));
+    EXPECT_FALSE(IsEmptyWithoutIdeographicSpaces("　x"));
 }
 
 TEST(HeaderConditionsTest, AddAcceptsKnownNamesIgnoringCaseAndRefusesTheRest) {
@@ -108,7 +111,8 @@ TEST(SearchFormulaTest, KeywordComesTrimmedAheadOfTheHeaderConditions) {
     };
     const Case cases[] = {
         {"  abc  ", {}, "abc", false},
-        {" 　 　", {}, "", true},
+        {" 　 　", {}, "　 　", false},
+        {" \t　　  ", {}, "", true},
         {"", {}, "", true},
         {"　", {{"Subject:", "x"}}, "　 +Subject:x", false},
         {"", {{"To:", "a"}, {"From:", "b"}}, "+To:a +From:b", false},
