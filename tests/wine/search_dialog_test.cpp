@@ -11,6 +11,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,28 @@ protected:
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
         SendInput(1, &shift[1], sizeof(INPUT));
         Sleep(100);
+    }
+    // The tooltip the control shows once the mouse rests on it.
+    static std::string HintOver(DWORD processId, HWND control) {
+        RECT rect;
+        GetWindowRect(control, &rect);
+        INPUT move = {};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = ((rect.left + rect.right) / 2) * 65535 / GetSystemMetrics(SM_CXSCREEN);
+        move.mi.dy = ((rect.top + rect.bottom) / 2) * 65535 / GetSystemMetrics(SM_CYSCREEN);
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &move, sizeof move);
+        for (int i = 0; i < 50; ++i) {
+            Sleep(100);
+            for (HWND tip = FindWindowW(TOOLTIPS_CLASSW, nullptr); tip;
+                 tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(tip, &owner);
+                if (owner == processId && IsWindowVisible(tip))
+                    return ui::ToSjis(ui::WindowText(tip));
+            }
+        }
+        return "<no hint>";
     }
     static int DefaultButton(HWND dialog) {
         return LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0));
@@ -252,6 +275,7 @@ TEST_F(SearchDialogTest, SearchCommitsPickedFoldersAndHeaderConditions) {
     EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), "仕事"), "仕事");
     ShiftPick(dialog, IDM_FOLDER_FIRST + 6);
     EXPECT_EQ(Text(dialog, "edtFolderName"), "仕事, 議事録");
+    EXPECT_EQ(HintOver(host.Id(), Named(dialog, "edtFolderName")), "仕事\r\n議事録");
 
     SetText(dialog, "cboHeaderName", "Subject:");
     SetText(dialog, "edtHeaderKeyword", " 会議 ");
@@ -359,6 +383,63 @@ TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
         EXPECT_EQ(Stored("Search", "Alias"), "");
         EXPECT_EQ(Stored("Search", "TargetFolderCount"), "2");
     }
+}
+
+TEST_F(SearchDialogTest, RenameWithoutAnAppliedAliasStartsFromAnEmptyOldName) {
+    WriteBytes(IniPath(), "[Search]\r\nFormulaHistryCount=3\r\nHistory1=x\r\nHistory2= \r\n"
+                          "History3=y\r\n[Alias]\r\nMax=2\r\nName1=A\r\nDirCount1=1\r\n"
+                          "Dir1-1=Namazu\\b003\\\r\nName2=B\r\nDirCount2=2\r\n"
+                          "Dir2-1=Namazu\\b099\\\r\nDir2-2=Namazu\\inbox\\\r\n");
+    ui::ChildProcess host(HostPath(), Arguments());
+    HWND dialog = OpenSearchDialog(host);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendMessageW(Named(dialog, "cboKeyword"), CB_GETCOUNT, 0, 0), 2);
+
+    ui::PickMenuCommand(dialog, IDM_ALIAS_RENAME);
+    HWND alias = ui::WaitForWindow(host.Id(), kAliasCaption);
+    ASSERT_NE(alias, nullptr);
+    HWND oldName = Named(alias, "cboOldAliasName");
+    HWND folders = Named(alias, "lstFolderNames");
+    EXPECT_EQ(SendMessageW(oldName, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(SendMessageW(folders, LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(Text(alias, "cboAliasName"), "");
+    EXPECT_EQ(SendMessageW(Named(alias, "cboInsertPosition"), CB_GETCOUNT, 0, 0), 2);
+    GUITHREADINFO focus = {};
+    focus.cbSize = sizeof focus;
+    GetGUIThreadInfo(GetWindowThreadProcessId(alias, nullptr), &focus);
+    EXPECT_EQ(focus.hwndFocus, oldName);
+
+    // Choosing B shows its one member that still exists.
+    SendMessageW(oldName, CB_SETCURSEL, 1, 0);
+    SendMessageW(alias, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(oldName), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(oldName));
+    ASSERT_EQ(SendMessageW(folders, LB_GETCOUNT, 0, 0), 1);
+    wchar_t title[64] = L"";
+    SendMessageW(folders, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(title));
+    EXPECT_EQ(ui::ToSjis(title), "郵便受け");
+
+    SetText(alias, "cboAliasName", "a");
+    ui::PickMenuCommand(alias, IDC_ALIAS_SAVE);
+    HWND refusal = ui::WaitForWindow(host.Id(), L"エラー");
+    ASSERT_NE(refusal, nullptr);
+    const std::vector<std::wstring> texts = ui::ControlTexts(refusal);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), L"すでに存在する名称には変更できません。"),
+              texts.end());
+    EXPECT_TRUE(ui::PressButtonById(refusal, IDOK));
+    EXPECT_TRUE(ui::WaitForWindowGone(refusal));
+    EXPECT_TRUE(IsWindowVisible(alias));
+
+    // Its own name in another case moves it only.
+    SetText(alias, "cboAliasName", "b");
+    SendMessageW(Named(alias, "cboInsertPosition"), CB_SETCURSEL, 0, 0);
+    Press(alias, "btnSave");
+    EXPECT_TRUE(ui::WaitForWindowGone(alias));
+    EXPECT_EQ(Stored("Alias", "Name1"), "B");
+    EXPECT_EQ(Stored("Alias", "Dir1-1"), "Namazu\\b099\\");
+    EXPECT_EQ(Stored("Alias", "Name2"), "A");
+
+    Press(dialog, "btnCancel");
+    EXPECT_TRUE(host.WaitForExit().has_value());
 }
 
 TEST_F(SearchDialogTest, BadSavedEntriesAreDroppedAndTheFileStaysWhole) {
