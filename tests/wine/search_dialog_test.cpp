@@ -404,6 +404,7 @@ TEST_F(SearchDialogTest, RenameWithoutAnAppliedAliasStartsFromAnEmptyOldName) {
     EXPECT_EQ(SendMessageW(folders, LB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(Text(alias, "cboAliasName"), "");
     EXPECT_EQ(SendMessageW(Named(alias, "cboInsertPosition"), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(Named(alias, "cboInsertPosition"), CB_GETCURSEL, 0, 0), CB_ERR);
     GUITHREADINFO focus = {};
     focus.cbSize = sizeof focus;
     GetGUIThreadInfo(GetWindowThreadProcessId(alias, nullptr), &focus);
