@@ -263,8 +263,16 @@ TEST_F(IndexDialogTest, IndexCommandDuringARunIsRefused) {
     HWND folderWindow = GetWindow(dialog, GW_OWNER);
     ASSERT_NE(folderWindow, nullptr);
     PostMessageW(Control(dialog, "btnUpdateIndex"), BM_CLICK, 0, 0);
-    ASSERT_NE(ui::WaitForWindow(host->Id(), L"「仕事」フォルダのインデックス作成中..."), nullptr);
+    HWND busy = ui::WaitForWindow(host->Id(), L"「仕事」フォルダのインデックス作成中...");
+    ASSERT_NE(busy, nullptr);
     EXPECT_FALSE(IsWindowEnabled(dialog));
+    EXPECT_EQ(GetWindow(busy, GW_OWNER), nullptr);
+    EXPECT_NE(GetWindowLongW(busy, GWL_STYLE) & WS_MINIMIZEBOX, 0);
+    // A console window refuses to close while its capture runs.
+    ui::CloseWindow(busy);
+    Sleep(500);
+    EXPECT_TRUE(IsWindow(busy));
+    EXPECT_EQ(ui::WindowText(busy), L"「仕事」フォルダのインデックス作成中...");
     ui::PickMenuCommand(folderWindow, kIndexCommandId);
     HWND refusal = ui::WaitForWindow(host->Id(), L"エラー");
     ASSERT_NE(refusal, nullptr);
@@ -276,6 +284,44 @@ TEST_F(IndexDialogTest, IndexCommandDuringARunIsRefused) {
     EXPECT_NE(ui::WindowText(Control(console, "edt")).find(L"end"), std::wstring::npos);
     ui::CloseWindow(dialog);
     EXPECT_EQ(host->WaitForExit(), std::optional<DWORD>(0)) << host->Output();
+}
+
+// Closes every index dialog the host opens by itself until the host ends,
+// and counts them.
+int CountAutomaticDialogs(ui::ChildProcess& host) {
+    int opened = 0;
+    const DWORD start = GetTickCount();
+    while (!host.WaitForExit(0) && GetTickCount() - start < kRunTimeoutMs) {
+        HWND dialog = ui::WaitForWindow(host.Id(), kDialogCaption, 300);
+        if (dialog == nullptr)
+            continue;
+        ++opened;
+        ui::CloseWindow(dialog);
+        EXPECT_TRUE(ui::WaitForWindowGone(dialog));
+    }
+    return opened;
+}
+
+// Two mails reach the interval: at start-up the next folder window offers the
+// update once; at clean-up every folder close offers it.
+TEST_F(IndexDialogTest, AutomaticUpdateOpensTheDialogAfterTheIntervalOfMails) {
+    struct Case {
+        const char* When;
+        const wchar_t* Actions;
+        int Opened;
+    };
+    const Case cases[] = {
+        {"StartUp", L"deliver:2 reopen reopen", 1},
+        {"CleanUp", L"close reopen deliver:2 close reopen close", 2},
+        {"UserOperation", L"deliver:2 close reopen close", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.When);
+        WriteSettings({{"When", c.When}, {"IntervalCountMail", "2"}, {"NowCountMail", "0"}});
+        auto host = StartHost(c.Actions);
+        EXPECT_EQ(CountAutomaticDialogs(*host), c.Opened) << host->Output();
+        EXPECT_EQ(host->WaitForExit(), std::optional<DWORD>(0)) << host->Output();
+    }
 }
 
 } // namespace

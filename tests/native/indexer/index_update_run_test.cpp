@@ -234,6 +234,24 @@ TEST_F(IndexUpdateRunTest, FolderThatCannotStartStillCountsAsDone) {
     EXPECT_TRUE(view.Enabled());
 }
 
+TEST_F(IndexUpdateRunTest, IndexDirectoryThatCannotBeMadeIsLeftToMknmz) {
+    class NoNewDirectories : public FakeFileSystem {
+    public:
+        bool MakeDirectory(const std::string&) override { return false; }
+    } refusing;
+    refusing.Files = files.Files;
+    IndexServices withRefusing{state, host, refusing, runner, pump, clock, system, ui};
+    dialog.ClickCheck(1, true);
+    dialog.ClickCheck(4, true);
+    EXPECT_TRUE(IndexUpdateRun(withRefusing, view, kHost).Run(dialog));
+    ASSERT_EQ(runner.Calls.size(), 2u);
+    EXPECT_NE(runner.Calls[1].CommandLine.find("--output-dir=\"" + IndexDir("b004") + "\""),
+              std::string::npos);
+    EXPECT_TRUE(ui.Boxes.empty());
+    EXPECT_EQ(Settings().NowCountMail, "0");
+    EXPECT_TRUE(view.Enabled());
+}
+
 TEST_F(IndexUpdateRunTest, ConsoleWindowThatCannotOpenRunsHidden) {
     state.Store.Settings.ShowWindow = "1";
     view.ConsoleWindowFails = true;
