@@ -106,6 +106,24 @@ TEST_F(ConsoleRunnerTest, ShowsTextAfterTheLastLineFeedOnlyWhenTheProgramEnds) {
     EXPECT_EQ(ViewText(), Header(command) + "one\ntwo\n");
 }
 
+TEST_F(ConsoleRunnerTest, StaysResponsiveWhileAProgramWritesNothing) {
+    const std::string command = ChildCommand("sleep 1500");
+    bool handledWhileRunning = false;
+    int busyWhileRunning = -1;
+    AtMilliseconds(500, [&] {
+        handledWhileRunning = true;
+        busyWhileRunning = window.edt().BusyMark();
+    });
+
+    EXPECT_EQ(Run(command, rmCapture), nullptr);
+
+    EXPECT_TRUE(handledWhileRunning);
+    EXPECT_EQ(busyWhileRunning, 0);
+    EXPECT_EQ(ViewText(), Header(command));
+    EXPECT_EQ(window.edt().BusyMark(), 1);
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
 TEST_F(ConsoleRunnerTest, JoinsADoubleByteCharacterSplitBetweenReads) {
     // "あい" (82 A0 82 A2) written as 82 | A0 82 | A2 LF, reads apart.
     const std::string command =
