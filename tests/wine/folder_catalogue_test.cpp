@@ -108,6 +108,27 @@ TEST(FolderCatalogue, ReadsARealTreeWithDoubleByteNames) {
     EXPECT_EQ(catalogue.AccountRelativePath(nested.Path), "user001.box\\ソフト.box\\");
 }
 
+TEST(FolderCatalogue, ReadsContainersSixtyFourLevelsDeep) {
+    TemporaryTree tree("深い表");
+    tree.WriteFile("account.ini", "[Property]\r\nOrder=001\r\n");
+    std::string relative;
+    for (int level = 0; level < 64; ++level) {
+        relative += (level == 0 ? "" : "\\") + std::string("user001.box");
+        tree.MakeFolder(relative,
+                        "Title=L" + std::to_string(level) + "\r\nType=Subfolder\r\nOrder=001\r\n");
+    }
+
+    AccountHost host(tree.Root);
+    TSettings settings;
+    FolderCatalogue catalogue(tree.files, host, settings);
+    catalogue.LoadFolderCatalogue(nullptr);
+
+    ASSERT_EQ(catalogue.Count(), 64);
+    EXPECT_EQ(catalogue.At(63).Title, "L63");
+    EXPECT_EQ(catalogue.At(63).Level, 63);
+    EXPECT_EQ(catalogue.At(63).Path, AsciiLowerCase(tree.Root + relative) + "\\");
+}
+
 TEST(PathUtilities, MovesIndexFilesBetweenRealDirectories) {
     TemporaryTree tree("索引表");
     tree.MakeDirectory("ソ");
