@@ -124,8 +124,7 @@ int FolderCatalogue::FindFolderByIndexDir(const std::string& dir) const {
 }
 
 std::string FolderCatalogue::AccountRelativePath(const std::string& path) const {
-    const size_t accountLength = CharacterCount(host_.GetAccount(window_));
-    return path.substr(ByteOffsetOfCharacter(path, accountLength));
+    return path.substr(EndOfLeadingPart(path, host_.GetAccount(window_)));
 }
 
 std::string IndexBase(const TSettings& settings, const std::string& accountDirectory) {

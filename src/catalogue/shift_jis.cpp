@@ -50,6 +50,12 @@ size_t ByteOffsetOfCharacter(const std::string& text, size_t count) {
     return i;
 }
 
+size_t EndOfLeadingPart(const std::string& text, const std::string& leading) {
+    if (EqualsIgnoringAsciiCase(text.substr(0, leading.size()), leading))
+        return leading.size();
+    return ByteOffsetOfCharacter(text, CharacterCount(leading));
+}
+
 size_t FindWhole(const std::string& text, const std::string& part, size_t from) {
     for (size_t i = 0; i < text.size(); i = NextCharacter(text, i)) {
         if (i >= from && text.compare(i, part.size(), part) == 0)

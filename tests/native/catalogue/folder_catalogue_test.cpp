@@ -168,6 +168,10 @@ TEST_F(FolderCatalogueTest, LookUpsByIndexDirAndAccountRelativePath) {
     // The host is asked again, and characters are counted, not bytes.
     host.Accounts[kWindow] = "abcd";
     EXPECT_EQ(catalogue.AccountRelativePath("表表表表x"), "x");
+
+    // A lone lead byte closing the account directory keeps to itself.
+    host.Accounts[kWindow] = "C:\\AL\\x\x81";
+    EXPECT_EQ(catalogue.AccountRelativePath("c:\\al\\x\x81inbox.box\\"), "inbox.box\\");
 }
 
 TEST(FindAliasByName, MatchesExactlyAndTakesTheFirst) {
