@@ -102,10 +102,15 @@ void FolderCatalogue::AppendInOrder(const Scan& scan, const std::vector<TFolderI
     std::unordered_map<std::string, size_t> byPath;
     for (size_t i = 0; i < candidates.size(); ++i)
         byPath.emplace(candidates[i].Path, i);
+    // Listing a folder once keeps a container named again and again in
+    // nested Order values from multiplying the catalogue at every level.
+    std::vector<bool> listed(candidates.size(), false);
     for (const std::string& name : FolderNamesInOrder(order)) {
         const auto found = byPath.find(AsciiLowerCase(dir + name) + "\\");
-        if (found != byPath.end())
-            Append(scan, candidates[found->second]);
+        if (found == byPath.end() || listed[found->second])
+            continue;
+        listed[found->second] = true;
+        Append(scan, candidates[found->second]);
     }
 }
 
