@@ -20,6 +20,20 @@ std::string Slashed(const std::string& path) {
     return ReplaceAllWhole(path, "\\", "/");
 }
 
+// Perl reads the pattern byte by byte and knows nothing of Shift-JIS, so
+// every byte that is pattern syntax or the "#" delimiter is escaped, the
+// trail byte 0x5C of ソ or 表 and a trail byte "[" or "|" included.
+std::string PerlPatternLiteral(const std::string& text) {
+    const std::string syntax = "\\^$.|?*+()[]{}#@";
+    std::string literal;
+    for (char byte : text) {
+        if (syntax.find(byte) != std::string::npos)
+            literal += '\\';
+        literal += byte;
+    }
+    return literal;
+}
+
 std::string BaseCommand(const TSettings& settings) {
     return Quoted(settings.PerlPath) + " " + Quoted(settings.mknmzPath) + " " +
            settings.mknmzOption;
@@ -44,8 +58,8 @@ std::string MknmzCommandLine(const TSettings& settings, const MknmzTarget& targe
         return BaseCommand(settings) + " -O " + Quoted(target.OutputDir) + " " +
                DocumentPrefix(target) + "  " + Quoted(WithoutFinalBackslash(target.FolderPath));
     }
-    return BaseCommand(settings) + " --output-dir=" + Quoted(target.OutputDir) +
-           " --replace=" + Quoted("s#" + Slashed(target.AccountDir) + "#account/#i") + " .";
+    return BaseCommand(settings) + " --output-dir=" + Quoted(target.OutputDir) + " --replace=" +
+           Quoted("s#" + PerlPatternLiteral(Slashed(target.AccountDir)) + "#account/#i") + " .";
 }
 
 std::string SubstitutedMknmzCommandLine(const TSettings& settings, const MknmzTarget& target,
