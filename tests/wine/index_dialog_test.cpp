@@ -17,6 +17,7 @@
 #include <memory>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,38 @@ TEST_F(IndexDialogTest, AskZeroRunsAtOnceAndCloseOnFinishClosesTheDialog) {
     EXPECT_TRUE(FileExists(IndexDir("b002\\NMZ.i")));
     EXPECT_EQ(Stored("Mknmz", "NowCountMail"), "0");
     EXPECT_EQ(Stored("Mknmz", "Folder1"), "3:ソフトウェア");
+}
+
+// An account below a space, parentheses and ソ (trail byte 0x5C): mknmz gets
+// the index directories in their short form and a pattern that matches the
+// account literally, so every document is stored under account/.
+TEST_F(IndexDialogTest, IndexesAnAccountBelowSpacesParenthesesAndSo) {
+    const std::string below = stem_ + "/My Documents (old)/\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88";
+    ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + below +
+                                  "/acc' --mails 2 --folders 2",
+                              stem_ + "-odd"));
+    account_ = "Z:" + stem_ + "\\My Documents (old)\\ソフト\\acc\\";
+    std::replace(account_.begin(), account_.end(), '/', '\\');
+    WriteSettings({{"Ask", "0"},
+                   {"CloseOnFinish", "1"},
+                   {"ShowWindow", "0"},
+                   {"TargetFolderCount", "3"},
+                   {"Folder1", "0:郵便受け"},
+                   {"Folder2", "2:仕事"},
+                   {"Folder3", "5:会議録"}});
+    auto host = StartHost(L"menu:index");
+    EXPECT_EQ(host->WaitForExit(kRunTimeoutMs), std::optional<DWORD>(0)) << host->Output();
+
+    for (const char* dir : {"inbox", "b001", "b003\\b004"}) {
+        SCOPED_TRACE(dir);
+        EXPECT_TRUE(FileExists(IndexDir(dir) + "\\NMZ.i"));
+        std::istringstream uris(ReadBytes(IndexDir(dir) + "\\NMZ.field.uri"));
+        int documents = 0;
+        for (std::string uri; std::getline(uris, uri); ++documents)
+            EXPECT_EQ(uri.substr(0, 8), "account/") << uri;
+        EXPECT_EQ(documents, 2);
+    }
+    EXPECT_EQ(Stored("Mknmz", "NowCountMail"), "0");
 }
 
 TEST_F(IndexDialogTest, MissingPerlIsReportedPerFolderAndTheRunStillCounts) {
