@@ -49,6 +49,10 @@ std::string LastDirectoryName(const std::string& folderPath) {
 
 } // namespace
 
+std::string AccountReplaceCode(const std::string& accountDir) {
+    return "s#" + PerlPatternLiteral(Slashed(accountDir)) + "#account/#i";
+}
+
 bool IsNamazu13(const TSettings& settings) {
     return settings.NamazuVersion == "1.3";
 }
@@ -58,8 +62,8 @@ std::string MknmzCommandLine(const TSettings& settings, const MknmzTarget& targe
         return BaseCommand(settings) + " -O " + Quoted(target.OutputDir) + " " +
                DocumentPrefix(target) + "  " + Quoted(WithoutFinalBackslash(target.FolderPath));
     }
-    return BaseCommand(settings) + " --output-dir=" + Quoted(target.OutputDir) + " --replace=" +
-           Quoted("s#" + PerlPatternLiteral(Slashed(target.AccountDir)) + "#account/#i") + " .";
+    return BaseCommand(settings) + " --output-dir=" + Quoted(target.OutputDir) +
+           " --replace=" + Quoted(AccountReplaceCode(target.AccountDir)) + " .";
 }
 
 std::string SubstitutedMknmzCommandLine(const TSettings& settings, const MknmzTarget& target,

@@ -4,6 +4,7 @@
 #include "catalogue/console_command_runner.h"
 #include "catalogue/win32/win32_message_pump.h"
 #include "catalogue/win32/win32_process_launcher.h"
+#include "indexer/mknmz_command_line.h"
 #include "indexer/win32/console_window.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/text_encoding.h"
@@ -55,8 +56,8 @@ TEST_F(NamazuCaptureTest, IndexesAFolderInCaptureModeAndFindsAJapaneseWord) {
     const std::string mknmz = Bridge("perl.exe") +
                               " \"Z:\\usr\\bin\\mknmz\" --use-kakasi --mailnews -EHK "
                               "--allow=\".*\\.alm\" --output-dir=\"" +
-                              indexDir + "\" --replace=\"s#" + account.WithSlashes() +
-                              "#account/#i\" .";
+                              indexDir + "\" --replace=\"" +
+                              AccountReplaceCode(account.Directory()) + "\" .";
     EXPECT_EQ(runner.RunConsoleCommand(mknmz, folder, rmCapture, &window.edt()), nullptr);
     EXPECT_TRUE(ui.Messages.empty());
     EXPECT_EQ(window.edt().BusyMark(), 1);
