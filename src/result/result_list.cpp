@@ -39,15 +39,13 @@ void RenameCountLines(std::vector<std::string>& lines, const std::vector<std::st
 // Namazu prints its score last, so a subject that itself holds one of the
 // markers must not cut the title short.
 size_t TitleLength(const std::string& line) {
-    const size_t english = FindLastWhole(line, kScoreMarker);
-    const size_t japanese = FindLastWhole(line, kJapaneseScoreMarker);
-    if (english == std::string::npos && japanese == std::string::npos)
-        return 0;
-    if (english == std::string::npos)
-        return japanese;
-    if (japanese == std::string::npos)
-        return english;
-    return std::max(english, japanese);
+    size_t length = 0;
+    for (const std::string* marker : {&kScoreMarker, &kJapaneseScoreMarker}) {
+        const size_t found = FindLastWhole(line, *marker);
+        if (found != std::string::npos)
+            length = std::max(length, found);
+    }
+    return length;
 }
 
 // The byte length of a URI line's URI: Namazu 2.0 follows it with two

@@ -1,3 +1,5 @@
+#include "fakes/fake_file_system.h"
+#include "platform/plugin_error.h"
 #include "result/namazu_samples.h"
 #include "result/result_list.h"
 
@@ -84,6 +86,9 @@ TEST(ResultListTest, UriRulesDifferByVersionAndFaultyBlocksLeaveEmptyRanges) {
     }
     HitList hits;
     EXPECT_FALSE(RenderResult("1. a (score: 1)\n/a b c\n\n\n\n\n\n\n", {}, hits).FoundHitList);
+    FakeFileSystem files;
+    EXPECT_THROW(RenderResultFile(files, "c:\\r.txt", {}, hits), PluginError);
+    EXPECT_TRUE(hits.ClickMap.empty());
 }
 
 } // namespace
