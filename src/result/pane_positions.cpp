@@ -4,14 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-int32_t LineCharacterLength(const std::string& line) {
-    return static_cast<int32_t>(CharacterCount(line));
-}
-
-} // namespace
-
 std::vector<std::string> PaneLines(const std::string& fileText) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -46,7 +38,7 @@ std::string PaneText(const std::vector<std::string>& lines) {
 int32_t CharacterPositionOfLine(const std::vector<std::string>& lines, size_t line) {
     int32_t position = 0;
     for (size_t i = 0; i < lines.size() && i < line; ++i)
-        position += LineCharacterLength(lines[i]) + (i + 1 < lines.size() ? 1 : 0);
+        position += static_cast<int32_t>(CharacterCount(lines[i])) + (i + 1 < lines.size() ? 1 : 0);
     return position;
 }
 
