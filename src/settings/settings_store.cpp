@@ -112,9 +112,8 @@ void WriteList(ProfileFile& file, const char* section, const char* prefix,
 }
 
 // A count in the file is only a claim. A list is built as far as its last
-// numbered key with a value, or a few entries more for a count whose keys
-// are still to come, so that a count of millions costs no more than the keys
-// really there. A key numbered beyond the file's own number of keys could
+// numbered key with a value, though never shorter than a few entries, so
+// that a count of millions costs no more than the keys really there. A key numbered beyond the file's own number of keys could
 // only follow a gap longer than the file; it is left unread like one beyond
 // the count.
 constexpr int kEntriesWithoutKeys = 64;
@@ -126,8 +125,9 @@ int ReachableCount(const ProfileFile& file, int count) {
 
 template <typename HasValue>
 int BuiltLength(const ProfileFile& file, int count, HasValue hasValue) {
+    const int reachable = ReachableCount(file, count);
     int last = 0;
-    for (int i = 1; i <= ReachableCount(file, count); ++i) {
+    for (int i = 1; i <= reachable; ++i) {
         if (hasValue(i))
             last = i;
     }
