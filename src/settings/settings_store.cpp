@@ -113,9 +113,9 @@ void WriteList(ProfileFile& file, const char* section, const char* prefix,
 
 // A count in the file is only a claim. A list is built as far as its last
 // numbered key with a value, though never shorter than a few entries, so
-// that a count of millions costs no more than the keys really there. A key numbered beyond the file's own number of keys could
-// only follow a gap longer than the file; it is left unread like one beyond
-// the count.
+// that a count of millions costs no more than the keys really there. A key
+// numbered beyond the file's own number of keys could only follow a gap
+// longer than the file; it is left unread like one beyond the count.
 constexpr int kEntriesWithoutKeys = 64;
 
 int ReachableCount(const ProfileFile& file, int count) {
