@@ -231,8 +231,7 @@ TEST_F(IndexDialogTest, IndexesAnAccountBelowSpacesParenthesesAndSo) {
     ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + below +
                                   "/acc' --mails 2 --folders 2",
                               stem_ + "-odd"));
-    account_ = "Z:" + stem_ + "\\My Documents (old)\\ソフト\\acc\\";
-    std::replace(account_.begin(), account_.end(), '/', '\\');
+    account_ = WindowsFormOf(stem_ + "/My Documents (old)/ソフト/acc/");
     WriteSettings({{"Ask", "0"},
                    {"CloseOnFinish", "1"},
                    {"ShowWindow", "0"},
