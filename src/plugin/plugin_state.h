@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/folder_catalogue.h"
+#include "result/result_model.h"
 #include "settings/settings_store.h"
 
 #include <string>
@@ -24,4 +25,6 @@ struct PluginState {
     // formula and the targets' catalogue positions.
     std::string SearchFormula;
     std::vector<int> SearchTargets;
+    // The result window's hits and the mail on display.
+    ResultModel Result;
 };

@@ -1,0 +1,150 @@
+#include "result/search_run.h"
+
+#include "catalogue/shift_jis.h"
+#include "indexer/mknmz_command_line.h"
+#include "platform/plugin_error.h"
+#include "result/formula_history.h"
+#include "result/namazu_command_line.h"
+#include "result/namazu_conf.h"
+#include "result/result_pane_text.h"
+#include "search/search_text.h"
+#include "settings/profile_file.h"
+
+namespace {
+
+const char kErrorCaption[] = "エラー";
+const char kSearchingText[] = "検索中.....";
+// Messages are handled at least this often while namazu.exe runs.
+const unsigned kPollMs = 100;
+
+// Waits on the process itself, so the wait ends as soon as it does, and
+// handles pending messages between waits.
+void WaitWhilePumping(RunningProcess& process, MessagePump& pump) {
+    while (!process.WaitForEnd(kPollMs))
+        pump.ProcessPendingMessages();
+    pump.ProcessPendingMessages();
+}
+
+std::vector<std::string> AltUrls(FileSystem& files, const std::string& iniFileName) {
+    const ProfileFile ini(files, iniFileName);
+    std::vector<std::string> urls;
+    for (int n = 1;; ++n) {
+        std::string url = ini.Read("AltURL", "x" + std::to_string(n), "");
+        if (url.empty())
+            return urls;
+        urls.push_back(std::move(url));
+    }
+}
+
+std::string WithoutFinalBackslash(const std::string& path) {
+    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
+}
+
+} // namespace
+
+void SearchRun::RunSearch(const std::string& formula, const ResultOptions& options,
+                          std::vector<std::string>& keywordItems, LastRun& last) {
+    if (!Validate(formula))
+        return;
+    services_.State.SearchFormula = formula;
+    PutFormulaOnTop(keywordItems, formula);
+    view_.ShowKeywordItems(keywordItems);
+    view_.SetKeywordText(formula);
+    view_.SetSearchEnabled(false);
+    services_.State.Result.DiscardHits();
+    view_.ShowResultPage();
+    view_.ShowPaneText(kSearchingText);
+    services_.Pump.ProcessPendingMessages();
+
+    const bool namazu13 = IsNamazu13(Settings());
+    const std::string account = services_.Host.GetAccount(host_);
+    const std::string workDir = IndexBase(Settings(), account) + "Namazu";
+    const std::string resultFile = workDir + "\\result.txt";
+    if (services_.Files.FileExists(resultFile) && !services_.Files.RemoveFile(resultFile)) {
+        services_.Ui.ShowError(view_.Window(), kErrorCaption,
+                               "検索結果のファイルを削除できません。\n" + resultFile);
+        return;
+    }
+    WriteNamazuConf(workDir);
+
+    NamazuRun run;
+    run.Namazu13 = namazu13;
+    run.NamazuPath = Settings().namazuPath;
+    run.NamazuOption = Settings().namazuOption;
+    run.Options = NamazuOptionString(options, namazu13);
+    run.ResultFile = resultFile;
+    run.Formula = formula;
+    run.IndexList = IndexList(workDir, namazu13);
+    last.WorkDir = workDir;
+    last.CommandLine = NamazuCommandLine(run);
+    view_.EnableCommandLineButton();
+
+    RunAndWait(last.CommandLine, workDir);
+    view_.ShowResultPage();
+    view_.ShowPaneText("");
+    ShowResultFile(resultFile);
+}
+
+bool SearchRun::Validate(const std::string& formula) {
+    if (services_.State.SearchTargets.empty()) {
+        services_.Ui.ShowError(view_.Window(), kErrorCaption,
+                               "検索するフォルダを選択してください。");
+        return false;
+    }
+    const std::string trimmed = TrimControlCharacters(formula);
+    if (trimmed.empty() || IsEmptyWithoutIdeographicSpaces(trimmed)) {
+        services_.Ui.ShowError(view_.Window(), kErrorCaption, "検索式を入力してください。");
+        return false;
+    }
+    return true;
+}
+
+// Targets that are no longer in the catalogue have no index to name.
+std::string SearchRun::IndexList(const std::string& workDir, bool namazu13) const {
+    const FolderCatalogue& catalogue = services_.State.Catalogue;
+    std::vector<std::string> dirs;
+    for (int target : services_.State.SearchTargets) {
+        if (target >= 0 && target < catalogue.Count())
+            dirs.push_back(catalogue.At(target).IndexDir);
+    }
+    return NamazuIndexList(dirs, workDir, namazu13);
+}
+
+void SearchRun::WriteNamazuConf(const std::string& workDir) {
+    NamazuConf conf;
+    conf.Namazu13 = IsNamazu13(Settings());
+    conf.WorkDir = WithoutFinalBackslash(workDir);
+    conf.AltUrls = AltUrls(services_.Files, services_.State.Store.IniFileName);
+    conf.AccountDir = services_.Host.GetAccount(host_);
+    const std::string path = workDir + "\\" + NamazuConfFileName(conf.Namazu13);
+    if (!services_.Files.ReplaceContent(path, NamazuConfText(conf)))
+        throw PluginError(path + " に書き込めません");
+}
+
+void SearchRun::RunAndWait(const std::string& commandLine, const std::string& workDir) {
+    std::unique_ptr<RunningProcess> process =
+        services_.Runner.RunConsoleCommand(commandLine, workDir, rmHidden, nullptr);
+    if (!process)
+        return;
+    view_.SetWindowEnabled(false);
+    WaitWhilePumping(*process, services_.Pump);
+    view_.SetWindowEnabled(true);
+}
+
+void SearchRun::ShowResultFile(const std::string& resultFile) {
+    if (!services_.Files.FileExists(resultFile)) {
+        services_.Ui.ShowWarning(view_.Window(), kErrorCaption,
+                                 "検索結果のファイルが見つかりません。\n" + resultFile);
+        return;
+    }
+    const std::optional<std::string> bytes = services_.Files.ReadFile(resultFile);
+    if (!bytes)
+        throw PluginError(resultFile + " を読み込めません");
+    if (bytes->empty()) {
+        services_.Ui.ShowWarning(view_.Window(), kErrorCaption,
+                                 "検索結果のファイルのサイズが 0 バイトです。\n" + resultFile);
+        return;
+    }
+    view_.ShowPaneText(ResultPaneText(*bytes));
+    services_.Files.RemoveFile(resultFile);
+}
