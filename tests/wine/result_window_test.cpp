@@ -1,0 +1,186 @@
+// The result window in the substitute host with the real Namazu 2.0 through
+// the bridge: a generated account is indexed, the search dialog picks two
+// folders and a keyword, and the result window runs namazu.exe, shows its
+// result, searches again with other options and stores them on closing.
+#include "platform/win32/text_encoding.h"
+#include "platform/win32/win32_file_system.h"
+#include "result/win32/result_resource.h"
+#include "sample_account.h"
+#include "search/win32/search_resource.h"
+#include "settings/profile_document.h"
+#include "ui_automation.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace {
+
+const wchar_t kSearchCaption[] = L"tarnwick for Namazu [検索]";
+const wchar_t kResultCaption[] = L"tarnwick for Namazu [検索結果]";
+// mknmz under Wine takes a few seconds per folder.
+const DWORD kRunTimeoutMs = 180000;
+// Catalogue rows of the generated account: 2 仕事 (user001), 5 会議録 in the
+// container プロジェクト (user003\user004).
+const int kWorkRow = 2;
+const int kMinutesRow = 5;
+
+class ResultWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        stem_ = "/tmp/TarnwickResult" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(GetTickCount());
+        ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + stem_ +
+                                      "/acc' --mails 3 --folders 2",
+                                  stem_));
+        account_ = "Z:" + stem_ + "/acc/";
+        std::replace(account_.begin(), account_.end(), '/', '\\');
+    }
+
+    void TearDown() override { RunLinuxShell("rm -rf '" + stem_ + "'", stem_ + "-gone"); }
+
+    // Index the two folders at once on opening, hidden, then close.
+    void WriteSettings() {
+        const std::string bin = ui::ToSjis(ui::ProgramDirectory());
+        ProfileDocument settings;
+        settings.Write("Mknmz", "Ask", "0");
+        settings.Write("Mknmz", "ShowWindow", "0");
+        settings.Write("Mknmz", "CloseOnFinish", "1");
+        settings.Write("Mknmz", "UsePreviousTarget", "1");
+        settings.Write("Mknmz", "TargetFolderCount", "2");
+        settings.Write("Mknmz", "Folder1", std::to_string(kWorkRow) + ":仕事");
+        settings.Write("Mknmz", "Folder2", std::to_string(kMinutesRow) + ":会議録");
+        settings.Write("Result", "ConfirmCommandLine", "1");
+        settings.Write("Command", "PerlPath", bin + "perl.exe");
+        settings.Write("Command", "mknmzPath", "Z:\\usr\\bin\\mknmz");
+        settings.Write("Command", "mknmzOption", "--mailnews --allow=\".*\\.alm\"");
+        settings.Write("Command", "namazuPath", bin + "namazu.exe");
+        settings.Write("Command", "NamazuVersion", "2.0");
+        ASSERT_TRUE(files_.ReplaceContent(Ini(), settings.Serialize()));
+    }
+
+    std::string Ini() const { return account_ + "tarnwick.ini"; }
+    std::string Stored(const char* section, const char* key) {
+        return ProfileDocument(files_.ReadFile(Ini()).value_or("")).Read(section, key, "<absent>");
+    }
+
+    std::unique_ptr<ui::ChildProcess> StartHost(const std::wstring& actions) {
+        const std::string account = account_.substr(0, account_.size() - 1);
+        return std::make_unique<ui::ChildProcess>(ui::ProgramDirectory() + L"Almail.exe",
+                                                  L"\"/account:" + WideFromShiftJis(account) +
+                                                      L"\" " + actions);
+    }
+
+    static HWND Named(HWND window, const char* name) {
+        HWND control = ui::FindControlByName(window, name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    static std::string Text(HWND window, const char* name) {
+        return ui::ToSjis(ui::WindowText(Named(window, name)));
+    }
+    static void Press(HWND window, const char* name) {
+        EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
+    }
+    // The pane's text once a search has ended in it: the window is enabled
+    // and the text begins with begin.
+    static std::string WaitForPane(HWND window, const std::string& begin) {
+        std::string text;
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < kRunTimeoutMs) {
+            text = Text(window, "edtResult");
+            if (IsWindowEnabled(window) && IsWindowEnabled(Named(window, "btnSearch")) &&
+                text.compare(0, begin.size(), begin) == 0)
+                break;
+            Sleep(50);
+        }
+        return text;
+    }
+    // A folder item chosen while Shift is held down, as a person would.
+    static void ShiftPick(HWND dialog, int commandId) {
+        INPUT shift[2] = {};
+        shift[0].type = shift[1].type = INPUT_KEYBOARD;
+        shift[0].ki.wVk = shift[1].ki.wVk = VK_SHIFT;
+        shift[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(1, &shift[0], sizeof(INPUT));
+        Sleep(300);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+        SendInput(1, &shift[1], sizeof(INPUT));
+        Sleep(100);
+    }
+    static std::string ClipboardText() {
+        std::string text;
+        if (!OpenClipboard(nullptr))
+            return "<no clipboard>";
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = ShiftJisFromWide(static_cast<const wchar_t*>(GlobalLock(data)));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
+
+    Win32FileSystem files_;
+    std::string stem_;
+    std::string account_;
+};
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStoresThem) {
+    WriteSettings();
+    auto host = StartHost(L"menu:index menu:search");
+    HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
+    ASSERT_NE(dialog, nullptr) << host->Output();
+    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+    ShiftPick(dialog, IDM_FOLDER_FIRST + kMinutesRow);
+    ASSERT_EQ(Text(dialog, "edtFolderName"), "仕事, 会議録");
+    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
+    Press(dialog, "btnSearch");
+
+    HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
+    ASSERT_NE(window, nullptr) << host->Output();
+    const std::string result = WaitForPane(window, "検索結果\r\n");
+    EXPECT_EQ(result.find("検索結果\r\n\r\n参考ヒット数: \r\n"), 0u) << result;
+    EXPECT_EQ(Count(result, "[ 予算: "), 2u) << result;
+    const std::string uri = "/Z|" + stem_ + "/acc/";
+    EXPECT_NE(result.find(uri + "user001.box/1.alm"), std::string::npos) << result;
+    EXPECT_NE(result.find(uri + "user003.box/user004.box/1.alm"), std::string::npos) << result;
+    EXPECT_FALSE(FileExists(account_ + "Namazu\\result.txt"));
+    EXPECT_EQ(ReadBytes(account_ + "Namazu\\namazurc"),
+              "INDEX        " + account_ + "Namazu\r\nLang        ja_JP.SJIS\r\n" +
+                  "REPLACE        account/        /Z|" + stem_ + "/acc/\r\n");
+    EXPECT_EQ(Text(window, "cboKeyword"), "予算");
+
+    ui::PickMenuCommand(window, IDM_SORT_LATER);
+    ui::PickMenuCommand(window, IDM_LIST_COUNT_FIFTY);
+    Press(window, "btnSearch");
+    WaitForPane(window, "検索結果\r\n");
+    Press(window, "btnViewCommandLine");
+    const std::string view = WaitForPane(window, "WorkDir: ");
+    const std::string commandLine = "\"" + ui::ToSjis(ui::ProgramDirectory()) +
+                                    "namazu.exe\" --sort=field:date --max=\"50\" "
+                                    "--output=\"result.txt\"  \"予算\" +b001 +b003/b004";
+    EXPECT_EQ(view, "WorkDir: \r\n" + account_ + "Namazu\r\n\r\nCommandLine: \r\n" + commandLine +
+                        "\r\n\r\nコマンドラインは、クリップボードにコピーされています。");
+    EXPECT_EQ(ClipboardText(), commandLine);
+
+    Press(window, "btnClose");
+    EXPECT_TRUE(ui::WaitForWindowGone(window));
+    EXPECT_TRUE(host->WaitForExit().has_value());
+    EXPECT_EQ(Stored("Search", "Sort"), "Later");
+    EXPECT_EQ(Stored("Search", "ListCount"), "50");
+    EXPECT_EQ(Stored("Search", "History1"), "予算");
+    EXPECT_EQ(Stored("Result", "SaveWindowPos"), "0");
+    EXPECT_EQ(Stored("Result", "SaveWindowSize"), "0");
+}
+
+} // namespace
