@@ -4,6 +4,7 @@
 // result, searches again with other options and stores them on closing.
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
+#include "result/namazu_command_line.h"
 #include "result/win32/result_resource.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
@@ -14,8 +15,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <shellapi.h>
+
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,7 +34,7 @@ const int kMinutesRow = 5;
 
 class ResultWindowTest : public testing::Test {
 protected:
-    void SetUp() override {
+    void GenerateAccount() {
         stem_ = "/tmp/TarnwickResult" + std::to_string(GetCurrentProcessId()) + "-" +
                 std::to_string(GetTickCount());
         ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + stem_ +
@@ -40,7 +44,10 @@ protected:
         std::replace(account_.begin(), account_.end(), '/', '\\');
     }
 
-    void TearDown() override { RunLinuxShell("rm -rf '" + stem_ + "'", stem_ + "-gone"); }
+    void TearDown() override {
+        if (!stem_.empty())
+            RunLinuxShell("rm -rf '" + stem_ + "'", stem_ + "-gone");
+    }
 
     // Index the two folders at once on opening, hidden, then close.
     void WriteSettings() {
@@ -86,14 +93,17 @@ protected:
         EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
     }
     // The pane's text once a search has ended in it: the window is enabled
-    // and the text begins with begin.
+    // and the text begins with begin. A text read while it changes comes
+    // back cut to the old length, so it is read until two reads agree.
     static std::string WaitForPane(HWND window, const std::string& begin) {
         std::string text;
+        std::string previous;
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < kRunTimeoutMs) {
+            previous = text;
             text = Text(window, "edtResult");
             if (IsWindowEnabled(window) && IsWindowEnabled(Named(window, "btnSearch")) &&
-                text.compare(0, begin.size(), begin) == 0)
+                text == previous && text.compare(0, begin.size(), begin) == 0)
                 break;
             Sleep(50);
         }
@@ -136,6 +146,7 @@ size_t Count(const std::string& text, const std::string& part) {
 }
 
 TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStoresThem) {
+    GenerateAccount();
     WriteSettings();
     auto host = StartHost(L"menu:index menu:search");
     HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
@@ -160,10 +171,15 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
                   "REPLACE        account/        /Z|" + stem_ + "/acc/\r\n");
     EXPECT_EQ(Text(window, "cboKeyword"), "予算");
 
+    // The command-line view replaces the list, so the next result is seen
+    // to arrive.
+    Press(window, "btnViewCommandLine");
+    WaitForPane(window, "WorkDir: ");
     ui::PickMenuCommand(window, IDM_SORT_LATER);
     ui::PickMenuCommand(window, IDM_LIST_COUNT_FIFTY);
     Press(window, "btnSearch");
-    WaitForPane(window, "検索結果\r\n");
+    const std::string later = WaitForPane(window, "検索結果\r\n");
+    EXPECT_EQ(Count(later, "[ 予算: "), 2u) << later;
     Press(window, "btnViewCommandLine");
     const std::string view = WaitForPane(window, "WorkDir: ");
     const std::string commandLine = "\"" + ui::ToSjis(ui::ProgramDirectory()) +
@@ -181,6 +197,33 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     EXPECT_EQ(Stored("Search", "History1"), "予算");
     EXPECT_EQ(Stored("Result", "SaveWindowPos"), "0");
     EXPECT_EQ(Stored("Result", "SaveWindowSize"), "0");
+}
+
+// The system's own splitter agrees with the quoting of the formula.
+TEST_F(ResultWindowTest, FormulaComesBackFromCommandLineToArgvWAsOneArgument) {
+    const std::vector<std::string> formulas = {
+        "\"lunch meeting\"", "予定表",       "予定表\\", "ソ\"",
+        "a\\\\\"b\\",        "trailing\\\\", "\"\"",     "\" --all -o c:\\x.txt \"",
+        "表 \"能\" 予",      "\\\"\\",       "",
+    };
+    for (const std::string& formula : formulas) {
+        SCOPED_TRACE(formula);
+        NamazuRun run;
+        run.NamazuPath = "c:\\namazu.exe";
+        run.Formula = formula;
+        run.ResultFile = "c:\\w\\result.txt";
+        run.IndexList = "+b001 +b002/b003";
+        int count = 0;
+        wchar_t** arguments =
+            CommandLineToArgvW(WideFromShiftJis(NamazuCommandLine(run)).c_str(), &count);
+        ASSERT_NE(arguments, nullptr);
+        std::vector<std::string> split;
+        for (int i = 0; i < count; ++i)
+            split.push_back(ShiftJisFromWide(arguments[i]));
+        LocalFree(arguments);
+        EXPECT_EQ(split, (std::vector<std::string>{"c:\\namazu.exe", "--output=result.txt", formula,
+                                                   "+b001", "+b002/b003"}));
+    }
 }
 
 } // namespace
