@@ -109,18 +109,6 @@ protected:
         }
         return text;
     }
-    // A folder item chosen while Shift is held down, as a person would.
-    static void ShiftPick(HWND dialog, int commandId) {
-        INPUT shift[2] = {};
-        shift[0].type = shift[1].type = INPUT_KEYBOARD;
-        shift[0].ki.wVk = shift[1].ki.wVk = VK_SHIFT;
-        shift[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(1, &shift[0], sizeof(INPUT));
-        Sleep(300);
-        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-        SendInput(1, &shift[1], sizeof(INPUT));
-        Sleep(100);
-    }
     static std::string ClipboardText() {
         std::string text;
         if (!OpenClipboard(nullptr))
@@ -152,7 +140,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
     ASSERT_NE(dialog, nullptr) << host->Output();
     ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
-    ShiftPick(dialog, IDM_FOLDER_FIRST + kMinutesRow);
+    ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + kMinutesRow);
     ASSERT_EQ(Text(dialog, "edtFolderName"), "仕事, 会議録");
     SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
     Press(dialog, "btnSearch");
@@ -208,11 +196,8 @@ TEST_F(ResultWindowTest, FormulaComesBackFromCommandLineToArgvWAsOneArgument) {
     };
     for (const std::string& formula : formulas) {
         SCOPED_TRACE(formula);
-        NamazuRun run;
-        run.NamazuPath = "c:\\namazu.exe";
-        run.Formula = formula;
-        run.ResultFile = "c:\\w\\result.txt";
-        run.IndexList = "+b001 +b002/b003";
+        const NamazuRun run{false,   "c:\\namazu.exe",  "", "", "c:\\w\\result.txt",
+                            formula, "+b001 +b002/b003"};
         int count = 0;
         wchar_t** arguments =
             CommandLineToArgvW(WideFromShiftJis(NamazuCommandLine(run)).c_str(), &count);

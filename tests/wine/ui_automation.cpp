@@ -249,6 +249,18 @@ void PickMenuCommand(HWND top, int commandId) {
     PostMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
+void PickMenuCommandWithShift(HWND top, int commandId) {
+    INPUT shift[2] = {};
+    shift[0].type = shift[1].type = INPUT_KEYBOARD;
+    shift[0].ki.wVk = shift[1].ki.wVk = VK_SHIFT;
+    shift[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &shift[0], sizeof(INPUT));
+    Sleep(300);
+    SendMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    SendInput(1, &shift[1], sizeof(INPUT));
+    Sleep(100);
+}
+
 void CloseWindow(HWND window) {
     PostMessageW(window, WM_CLOSE, 0, 0);
 }

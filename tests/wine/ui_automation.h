@@ -62,6 +62,8 @@ bool PressButton(HWND top, const std::wstring& caption);
 bool PressButtonById(HWND top, int id);
 // Chooses the menu command with this id, as picking the item would.
 void PickMenuCommand(HWND top, int commandId);
+// The same while the Shift key is held down, as a person would.
+void PickMenuCommandWithShift(HWND top, int commandId);
 // Asks the window to close, as its close box would.
 void CloseWindow(HWND window);
 
