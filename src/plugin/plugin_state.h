@@ -1,7 +1,8 @@
 #pragma once
 
 #include "catalogue/folder_catalogue.h"
-#include "result/result_model.h"
+#include "result/mail_preview.h"
+#include "result/result_list.h"
 #include "settings/settings_store.h"
 
 #include <string>
@@ -25,6 +26,7 @@ struct PluginState {
     // formula and the targets' catalogue positions.
     std::string SearchFormula;
     std::vector<int> SearchTargets;
-    // The result window's hits and the mail on display.
-    ResultModel Result;
+    // The hits of the text the result pane shows, and the mail shown last.
+    HitList Hits;
+    MailSelection Mail;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/handles.h"
+#include "result/result_list.h"
 
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ public:
     virtual void ShowResultPage() = 0;
     // Replaces the result pane's text, plain, and paints it.
     virtual void ShowPaneText(const std::string& text) = 0;
+    // Shows a rendered result file in the result pane.
+    virtual void ShowResult(const RenderedResult& result) = 0;
     virtual void CopyToClipboard(const std::string& text) = 0;
     // The font dialog preset with font; false when cancelled.
     virtual bool PickFont(PaneFont& font) = 0;

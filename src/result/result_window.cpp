@@ -5,7 +5,6 @@
 #include "indexer/mknmz_command_line.h"
 #include "platform/plugin_error.h"
 #include "result/formula_history.h"
-#include "result/result_pane_text.h"
 #include "search/search_formula.h"
 #include "search/search_text.h"
 #include "settings/integer_text.h"
@@ -113,7 +112,7 @@ void ResultWindow::btnSetCriteriaClick() {
 }
 
 void ResultWindow::btnViewCommandLineClick() {
-    services_.State.Result.DiscardHits();
+    services_.State.Hits.Clear();
     view_.ShowResultPage();
     view_.ShowPaneText(CommandLineViewText(last_.WorkDir, last_.CommandLine));
     view_.CopyToClipboard(last_.CommandLine);
@@ -152,7 +151,7 @@ void ResultWindow::mnuHelpNamazuClick() {
 }
 
 void ResultWindow::FormClose(const WindowRect& window) {
-    services_.State.Result.DiscardHits();
+    services_.State.Hits.Clear();
     TSettings& settings = Settings();
     settings.SaveWindowPos = options_.SavePosition ? "1" : "0";
     if (options_.SavePosition) {
@@ -169,6 +168,11 @@ void ResultWindow::FormClose(const WindowRect& window) {
         SettingsStore& store = services_.State.Store;
         store.SaveSettings(store.IniFileName);
     });
+}
+
+std::string CommandLineViewText(const std::string& workDir, const std::string& commandLine) {
+    return "WorkDir: \r\n" + workDir + "\r\n\r\nCommandLine: \r\n" + commandLine +
+           "\r\n\r\nコマンドラインは、クリップボードにコピーされています。";
 }
 
 std::string NamazuManualPath(const TSettings& settings) {

@@ -71,5 +71,8 @@ private:
     LastRun last_;
 };
 
+// The command-line view: where and how namazu.exe ran last.
+std::string CommandLineViewText(const std::string& workDir, const std::string& commandLine);
+
 // The Namazu manual beside the configured namazu.exe.
 std::string NamazuManualPath(const TSettings& settings);

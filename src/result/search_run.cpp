@@ -6,7 +6,7 @@
 #include "result/formula_history.h"
 #include "result/namazu_command_line.h"
 #include "result/namazu_conf.h"
-#include "result/result_pane_text.h"
+#include "result/result_list.h"
 #include "search/search_text.h"
 #include "settings/profile_file.h"
 
@@ -51,7 +51,7 @@ void SearchRun::RunSearch(const std::string& formula, const ResultOptions& optio
     view_.ShowKeywordItems(keywordItems);
     view_.SetKeywordText(formula);
     view_.SetSearchEnabled(false);
-    services_.State.Result.DiscardHits();
+    services_.State.Hits.Clear();
     view_.ShowResultPage();
     view_.ShowPaneText(kSearchingText);
     services_.Pump.ProcessPendingMessages();
@@ -82,7 +82,7 @@ void SearchRun::RunSearch(const std::string& formula, const ResultOptions& optio
     RunAndWait(last.CommandLine, workDir);
     view_.ShowResultPage();
     view_.ShowPaneText("");
-    ShowResultFile(resultFile);
+    ShowResultFile(resultFile, options);
 }
 
 bool SearchRun::Validate(const std::string& formula) {
@@ -131,7 +131,7 @@ void SearchRun::RunAndWait(const std::string& commandLine, const std::string& wo
     view_.SetWindowEnabled(true);
 }
 
-void SearchRun::ShowResultFile(const std::string& resultFile) {
+void SearchRun::ShowResultFile(const std::string& resultFile, const ResultOptions& options) {
     if (!services_.Files.FileExists(resultFile)) {
         services_.Ui.ShowWarning(view_.Window(), kErrorCaption,
                                  "検索結果のファイルが見つかりません。\n" + resultFile);
@@ -145,6 +145,8 @@ void SearchRun::ShowResultFile(const std::string& resultFile) {
                                  "検索結果のファイルのサイズが 0 バイトです。\n" + resultFile);
         return;
     }
-    view_.ShowPaneText(ResultPaneText(*bytes));
+    const RenderOptions render = ResultRenderOptions(
+        Settings(), services_.State.Catalogue, services_.State.SearchTargets, !options.NoColour);
+    view_.ShowResult(RenderResult(*bytes, render, services_.State.Hits));
     services_.Files.RemoveFile(resultFile);
 }

@@ -29,7 +29,7 @@ private:
     std::string IndexList(const std::string& workDir, bool namazu13) const;
     void WriteNamazuConf(const std::string& workDir);
     void RunAndWait(const std::string& commandLine, const std::string& workDir);
-    void ShowResultFile(const std::string& resultFile);
+    void ShowResultFile(const std::string& resultFile, const ResultOptions& options);
     TSettings& Settings() { return services_.State.Store.Settings; }
 
     ResultServices& services_;

@@ -93,6 +93,8 @@ public:
     void SetWindowEnabled(bool enabled) override { EnableWindow(Handle(), enabled); }
     void ShowResultPage() override;
     void ShowPaneText(const std::string& text) override;
+    // The hit marks and colours are the hit list's to paint.
+    void ShowResult(const RenderedResult& result) override { ShowPaneText(result.Text); }
     void CopyToClipboard(const std::string& text) override;
     bool PickFont(PaneFont& font) override;
     int ShowSearchDialog(const std::vector<std::string>& keywordItems) override {

@@ -57,6 +57,7 @@ public:
     void SetWindowEnabled(bool enabled) override { WindowEnabled = enabled; }
     void ShowResultPage() override {}
     void ShowPaneText(const std::string& text) override { PaneTexts.push_back(text); }
+    void ShowResult(const RenderedResult& result) override { PaneTexts.push_back(result.Text); }
     void CopyToClipboard(const std::string& text) override { Clipboard = text; }
     bool PickFont(PaneFont& font) override {
         FontPresets.push_back(font);
@@ -230,7 +231,8 @@ TEST_F(ResultWindowTest, SearchWritesTheConfigurationRunsHiddenAndShowsTheResult
               "REPLACE        x1/        /D|/old/\r\n"
               "REPLACE        account/        /C|/al/acc/\r\n");
     EXPECT_EQ(View.PaneTexts, (std::vector<std::string>{"検索中.....", "",
-                                                        "検索結果\r\n\r\n1. a (スコア: 1)\r\n"}));
+                                                        "検索結果\r\n\r\n1. a (スコア: 1)"}));
+    EXPECT_EQ(State.Hits.ClickMap.size(), View.PaneTexts.back().size());
     EXPECT_FALSE(Files.FileExists(kResult));
     EXPECT_TRUE(View.WindowEnabled);
     EXPECT_TRUE(View.SearchEnabled);
