@@ -126,6 +126,14 @@ protected:
     std::string account_;
 };
 
+// A plain ASCII mail with the given body.
+std::string Mail(const std::string& body) {
+    return "Date: Mon, 01 Jan 2001 09:00:00 +0900\r\nFrom: a@example.jp\r\nTo: b@example.jp\r\n"
+           "Subject: walk\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=us-ascii\r\n"
+           "\r\n" +
+           body + "\r\n";
+}
+
 size_t Count(const std::string& text, const std::string& part) {
     size_t count = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
@@ -135,6 +143,10 @@ size_t Count(const std::string& text, const std::string& part) {
 
 TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStoresThem) {
     GenerateAccount();
+    // Two mails of the first folder hold both words, only one as a phrase.
+    const std::string work = account_ + "user001.box\\";
+    WriteBytes(work + "98.alm", Mail("The zebra crossing ahead is closed."));
+    WriteBytes(work + "99.alm", Mail("Crossing the park we saw a zebra."));
     WriteSettings();
     auto host = StartHost(L"menu:index menu:search");
     HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
@@ -160,19 +172,30 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     EXPECT_EQ(Text(window, "cboKeyword"), "予算");
 
     // The command-line view replaces the list, so the next result is seen
-    // to arrive.
+    // to arrive. A phrase in double quotes reaches Namazu whole.
+    const std::string phrase = "\"zebra crossing\"";
+    Press(window, "btnViewCommandLine");
+    WaitForPane(window, "WorkDir: ");
+    SendMessageW(Named(window, "cboKeyword"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(WideFromShiftJis(phrase).c_str()));
+    Press(window, "btnSearch");
+    const std::string phraseResult = WaitForPane(window, "検索結果\r\n");
+    EXPECT_EQ(Count(phraseResult, uri), 1u) << phraseResult;
+    EXPECT_NE(phraseResult.find(uri + "user001.box/98.alm"), std::string::npos) << phraseResult;
+
     Press(window, "btnViewCommandLine");
     WaitForPane(window, "WorkDir: ");
     ui::PickMenuCommand(window, IDM_SORT_LATER);
     ui::PickMenuCommand(window, IDM_LIST_COUNT_FIFTY);
     Press(window, "btnSearch");
     const std::string later = WaitForPane(window, "検索結果\r\n");
-    EXPECT_EQ(Count(later, "[ 予算: "), 2u) << later;
+    EXPECT_EQ(Count(later, uri), 1u) << later;
     Press(window, "btnViewCommandLine");
     const std::string view = WaitForPane(window, "WorkDir: ");
-    const std::string commandLine = "\"" + ui::ToSjis(ui::ProgramDirectory()) +
-                                    "namazu.exe\" --sort=field:date --max=\"50\" "
-                                    "--output=\"result.txt\"  \"予算\" +b001 +b003/b004";
+    const std::string commandLine =
+        "\"" + ui::ToSjis(ui::ProgramDirectory()) +
+        "namazu.exe\" --sort=field:date --max=\"50\" "
+        "--output=\"result.txt\"  \"\\\"zebra crossing\\\"\" +b001 +b003/b004";
     EXPECT_EQ(view, "WorkDir: \r\n" + account_ + "Namazu\r\n\r\nCommandLine: \r\n" + commandLine +
                         "\r\n\r\nコマンドラインは、クリップボードにコピーされています。");
     EXPECT_EQ(ClipboardText(), commandLine);
@@ -182,7 +205,9 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     EXPECT_TRUE(host->WaitForExit().has_value());
     EXPECT_EQ(Stored("Search", "Sort"), "Later");
     EXPECT_EQ(Stored("Search", "ListCount"), "50");
-    EXPECT_EQ(Stored("Search", "History1"), "予算");
+    // Read back, a profile value loses its enclosing quotes; the file holds them.
+    EXPECT_NE(ReadBytes(Ini()).find("History1=" + phrase + "\r\n"), std::string::npos);
+    EXPECT_EQ(Stored("Search", "History2"), "予算");
     EXPECT_EQ(Stored("Result", "SaveWindowPos"), "0");
     EXPECT_EQ(Stored("Result", "SaveWindowSize"), "0");
 }
