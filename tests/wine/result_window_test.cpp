@@ -2,6 +2,7 @@
 // the bridge: a generated account is indexed, the search dialog picks two
 // folders and a keyword, and the result window runs namazu.exe, shows its
 // result, searches again with other options and stores them on closing.
+#include "catalogue/path_utilities.h"
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "result/namazu_command_line.h"
@@ -210,6 +211,59 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     EXPECT_EQ(Stored("Search", "History2"), "予算");
     EXPECT_EQ(Stored("Result", "SaveWindowPos"), "0");
     EXPECT_EQ(Stored("Result", "SaveWindowSize"), "0");
+}
+
+// Account directories under "Documents and Settings" are common: namazurc
+// quotes a value with spaces and escapes the trail byte 0x5C of ソ, so that
+// every hit names its real mail file.
+TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails) {
+    const std::string root = "/tmp/TarnwickSpaces" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount());
+    stem_ = root;
+    // ソフト in UTF-8, as the Linux side names the directory.
+    const std::string linuxAccount =
+        root + "/My Documents (old) \xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88/acc";
+    ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + linuxAccount +
+                                  "' --mails 3 --folders 1 && mkdir -p " + root +
+                                  "/idx/Namazu/b001 && cd '" + linuxAccount +
+                                  "/user001.box' && LANG=ja_JP.eucJP mknmz --mailnews "
+                                  "--allow='.*\\.alm' --output-dir=" +
+                                  root + "/idx/Namazu/b001 --replace='s#\\Q" + linuxAccount +
+                                  "/\\E#account/#' . >/dev/null 2>&1",
+                              root));
+    std::string windowsRoot = "Z:" + root;
+    std::replace(windowsRoot.begin(), windowsRoot.end(), '/', '\\');
+    account_ = windowsRoot + "\\My Documents (old) ソフト\\acc\\";
+    WriteSettings();
+    ProfileDocument settings(ReadBytes(Ini()));
+    settings.Write("Mknmz", "IndexDir", windowsRoot + "\\idx\\");
+    WriteBytes(Ini(), settings.Serialize());
+
+    auto host = StartHost(L"menu:search");
+    HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption);
+    ASSERT_NE(dialog, nullptr) << host->Output();
+    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
+    Sleep(200);
+    Press(dialog, "btnSearch");
+    HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
+    ASSERT_NE(window, nullptr) << host->Output();
+    const std::string result = WaitForPane(window, "検索結果\r\n");
+    EXPECT_EQ(ReadBytes(windowsRoot + "\\idx\\Namazu\\namazurc"),
+              "INDEX        " + windowsRoot + "\\idx\\Namazu\r\nLang        ja_JP.SJIS\r\n" +
+                  "REPLACE        account/        \"/Z|" + root +
+                  "/My Documents (old) \x83\\\\\\\\フト/acc/\"\r\n");
+    const std::string uri = "/Z|" + root + "/My Documents (old) ソフト/acc/user001.box/";
+    size_t hits = 0;
+    for (size_t at = result.find(uri); at != std::string::npos; at = result.find(uri, at + 1)) {
+        const std::string path =
+            UrlToLocalPath(result.substr(at, result.find(' ', at + uri.size()) - at));
+        EXPECT_TRUE(FileExists(path)) << path;
+        ++hits;
+    }
+    EXPECT_GE(hits, 1u) << result;
+    ui::CloseWindow(window);
+    EXPECT_TRUE(host->WaitForExit().has_value());
 }
 
 // The system's own splitter agrees with the quoting of the formula.
