@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -110,6 +111,26 @@ protected:
         }
         return text;
     }
+    // The score order's hint shows while its item is selected. (Wine keeps
+    // menus inside their process, so their checks cannot be read from here.)
+    static void ExpectSortNoneHint(HWND window, DWORD processId) {
+        HMENU sort = GetSubMenu(GetMenu(window), 0);
+        SendMessageW(window, WM_MENUSELECT, MAKEWPARAM(IDM_SORT_NONE, MF_HILITE),
+                     reinterpret_cast<LPARAM>(sort));
+        EXPECT_EQ(VisibleTooltip(processId), "指定しないときはスコア順に表示されます");
+        SendMessageW(window, WM_EXITMENULOOP, FALSE, 0);
+        EXPECT_EQ(VisibleTooltip(processId), "");
+    }
+    static std::string VisibleTooltip(DWORD processId) {
+        for (HWND tip = FindWindowW(TOOLTIPS_CLASSW, nullptr); tip;
+             tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(tip, &owner);
+            if (owner == processId && IsWindowVisible(tip))
+                return ui::ToSjis(ui::WindowText(tip));
+        }
+        return "";
+    }
     static std::string ClipboardText() {
         std::string text;
         if (!OpenClipboard(nullptr))
@@ -171,6 +192,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
               "INDEX        " + account_ + "Namazu\r\nLang        ja_JP.SJIS\r\n" +
                   "REPLACE        account/        /Z|" + stem_ + "/acc/\r\n");
     EXPECT_EQ(Text(window, "cboKeyword"), "予算");
+    ExpectSortNoneHint(window, host->Id());
 
     // The command-line view replaces the list, so the next result is seen
     // to arrive. A phrase in double quotes reaches Namazu whole.

@@ -40,6 +40,8 @@ const int kDesignClientHeight = 337;
 const int kMinimumWidth = 450;
 const int kMinimumHeight = 300;
 
+const wchar_t kSortNoneHint[] = L"指定しないときはスコア順に表示されます";
+
 // Posted on the first activation, so that the search starts once the window
 // is on the screen.
 const UINT WM_APP_FIRST_ACTIVATION = WM_APP + 1;
@@ -59,6 +61,15 @@ int PointsToPixels(HWND window, int points) {
     const int pixels = MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
     ReleaseDC(window, dc);
     return pixels;
+}
+
+UINT ItemPosition(HMENU menu, UINT id) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        if (GetMenuItemID(menu, i) == id)
+            return static_cast<UINT>(i);
+    }
+    return 0;
 }
 
 LOGFONTW LogFontOf(HWND window, const PaneFont& font) {
@@ -112,6 +123,8 @@ private:
     void OnActivate(bool active);
     void OnInitMenuPopup(HMENU menu);
     void OnMinMaxInfo(MINMAXINFO& info);
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    void ShowMenuHint(bool shown, POINT at);
     void OnPageChange();
     void FormClose();
     void Layout();
@@ -123,6 +136,7 @@ private:
     HWND host_;
     ResultWindow logic_;
     std::vector<HFONT> fonts_;
+    HWND menuHint_ = nullptr;
     bool activated_ = false;
 };
 
@@ -146,6 +160,12 @@ INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_INITMENUPOPUP:
         OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        return TRUE;
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        return TRUE;
+    case WM_EXITMENULOOP:
+        ShowMenuHint(false, {});
         return TRUE;
     case WM_GETMINMAXINFO:
         OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
@@ -303,6 +323,42 @@ void TfrmResult::OnInitMenuPopup(HMENU menu) {
                        jis ? IDM_CONVERT_JIS_TO_SJIS : IDM_CONVERT_NONE, MF_BYCOMMAND);
 }
 
+// Only mnuSortNone has a hint; it shows beside the item while it is selected.
+void TfrmResult::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+    if (item != IDM_SORT_NONE || (flags & MF_POPUP) != 0) {
+        ShowMenuHint(false, {});
+        return;
+    }
+    RECT rect;
+    POINT at;
+    if (GetMenuItemRect(Handle(), menu, ItemPosition(menu, item), &rect)) {
+        at = {rect.right, rect.top};
+    } else {
+        GetCursorPos(&at);
+        at.x += 16;
+    }
+    ShowMenuHint(true, at);
+}
+
+void TfrmResult::ShowMenuHint(bool shown, POINT at) {
+    if (menuHint_ == nullptr) {
+        menuHint_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_NOPREFIX, 0, 0, 0,
+                                    0, Handle(), nullptr, ThisModule(), nullptr);
+        TOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        tool.hwnd = Handle();
+        tool.lpszText = const_cast<wchar_t*>(kSortNoneHint);
+        SendMessageW(menuHint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = Handle();
+    if (shown)
+        SendMessageW(menuHint_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(menuHint_, TTM_TRACKACTIVATE, shown, reinterpret_cast<LPARAM>(&tool));
+}
+
 void TfrmResult::OnMinMaxInfo(MINMAXINFO& info) {
     info.ptMinTrackSize.x = kMinimumWidth;
     info.ptMinTrackSize.y = kMinimumHeight;
@@ -373,9 +429,15 @@ void TfrmResult::ShowResultPage() {
     SetFocus(Item(IDC_RESULT_EDT_RESULT));
 }
 
+// Plain text in the window-text colour, whatever the text before it wore.
 void TfrmResult::ShowPaneText(const std::string& text) {
     HWND pane = Item(IDC_RESULT_EDT_RESULT);
     SetWindowTextW(pane, WideFromShiftJis(text).c_str());
+    CHARFORMAT2W format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_UNDERLINE | CFM_ITALIC;
+    format.dwEffects = CFE_AUTOCOLOR;
+    SendMessageW(pane, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     UpdateWindow(pane);
 }
 
