@@ -1,7 +1,8 @@
 // The result window in the substitute host with the real Namazu 2.0 through
 // the bridge: a generated account is indexed, the search dialog picks two
 // folders and a keyword, and the result window runs namazu.exe, shows its
-// result, searches again with other options and stores them on closing.
+// result, searches again with a phrase from the reopened search dialog and
+// with other options, and stores them on closing.
 #include "catalogue/path_utilities.h"
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
@@ -195,13 +196,27 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     ExpectSortNoneHint(window, host->Id());
 
     // The command-line view replaces the list, so the next result is seen
-    // to arrive. A phrase in double quotes reaches Namazu whole.
+    // to arrive. The search dialog reopens over the window with its list and
+    // formula; a phrase in double quotes reaches Namazu whole.
     const std::string phrase = "\"zebra crossing\"";
     Press(window, "btnViewCommandLine");
     WaitForPane(window, "WorkDir: ");
-    SendMessageW(Named(window, "cboKeyword"), WM_SETTEXT, 0,
+    Press(window, "btnSetCriteria");
+    HWND criteria = ui::WaitForWindow(host->Id(), kSearchCaption);
+    ASSERT_NE(criteria, nullptr);
+    EXPECT_EQ(Text(criteria, "cboKeyword"), "予算");
+    EXPECT_EQ(SendMessageW(Named(criteria, "cboKeyword"), CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(Text(criteria, "edtFolderName"), "仕事, 会議録");
+    RECT outer, inner;
+    GetWindowRect(window, &outer);
+    GetWindowRect(criteria, &inner);
+    const LONG left = outer.left + (outer.right - outer.left - (inner.right - inner.left)) / 2;
+    const LONG top = outer.top + (outer.bottom - outer.top - (inner.bottom - inner.top)) / 2;
+    EXPECT_EQ(inner.left, std::max(left, 0L));
+    EXPECT_EQ(inner.top, std::max(top, 0L));
+    SendMessageW(Named(criteria, "cboKeyword"), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(WideFromShiftJis(phrase).c_str()));
-    Press(window, "btnSearch");
+    Press(criteria, "btnSearch");
     const std::string phraseResult = WaitForPane(window, "検索結果\r\n");
     EXPECT_EQ(Count(phraseResult, uri), 1u) << phraseResult;
     EXPECT_NE(phraseResult.find(uri + "user001.box/98.alm"), std::string::npos) << phraseResult;
