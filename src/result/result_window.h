@@ -49,7 +49,6 @@ public:
     const PaneFont& ResultFont() const { return resultFont_; }
     const PaneFont& MailFont() const { return mailFont_; }
     bool ShowsCommandLineButton() const { return showsCommandLine_; }
-    const LastRun& Last() const { return last_; }
 
 private:
     void SearchWith(const std::string& formula);

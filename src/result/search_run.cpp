@@ -1,6 +1,5 @@
 #include "result/search_run.h"
 
-#include "catalogue/shift_jis.h"
 #include "indexer/mknmz_command_line.h"
 #include "platform/plugin_error.h"
 #include "result/formula_history.h"
@@ -36,49 +35,22 @@ std::vector<std::string> AltUrls(FileSystem& files, const std::string& iniFileNa
     }
 }
 
-std::string WithoutFinalBackslash(const std::string& path) {
-    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
-}
-
 } // namespace
 
 void SearchRun::RunSearch(const std::string& formula, const ResultOptions& options,
                           std::vector<std::string>& keywordItems, LastRun& last) {
     if (!Validate(formula))
         return;
-    services_.State.SearchFormula = formula;
-    PutFormulaOnTop(keywordItems, formula);
-    view_.ShowKeywordItems(keywordItems);
-    view_.SetKeywordText(formula);
-    view_.SetSearchEnabled(false);
-    services_.State.Hits.Clear();
-    view_.ShowResultPage();
-    view_.ShowPaneText(kSearchingText);
-    services_.Pump.ProcessPendingMessages();
-
-    const bool namazu13 = IsNamazu13(Settings());
+    ShowSearching(formula, keywordItems);
     const std::string account = services_.Host.GetAccount(host_);
     const std::string workDir = IndexBase(Settings(), account) + "Namazu";
     const std::string resultFile = workDir + "\\result.txt";
-    if (services_.Files.FileExists(resultFile) && !services_.Files.RemoveFile(resultFile)) {
-        services_.Ui.ShowError(view_.Window(), kErrorCaption,
-                               "検索結果のファイルを削除できません。\n" + resultFile);
+    if (!RemoveResultFile(resultFile))
         return;
-    }
-    WriteNamazuConf(workDir);
-
-    NamazuRun run;
-    run.Namazu13 = namazu13;
-    run.NamazuPath = Settings().namazuPath;
-    run.NamazuOption = Settings().namazuOption;
-    run.Options = NamazuOptionString(options, namazu13);
-    run.ResultFile = resultFile;
-    run.Formula = formula;
-    run.IndexList = IndexList(workDir, namazu13);
+    WriteNamazuConf(workDir, account);
     last.WorkDir = workDir;
-    last.CommandLine = NamazuCommandLine(run);
+    last.CommandLine = CommandLine(formula, options, workDir, resultFile);
     view_.EnableCommandLineButton();
-
     RunAndWait(last.CommandLine, workDir);
     view_.ShowResultPage();
     view_.ShowPaneText("");
@@ -99,6 +71,40 @@ bool SearchRun::Validate(const std::string& formula) {
     return true;
 }
 
+void SearchRun::ShowSearching(const std::string& formula, std::vector<std::string>& keywordItems) {
+    services_.State.SearchFormula = formula;
+    PutFormulaOnTop(keywordItems, formula);
+    view_.ShowKeywordItems(keywordItems);
+    view_.SetKeywordText(formula);
+    view_.SetSearchEnabled(false);
+    services_.State.Hits.Clear();
+    view_.ShowResultPage();
+    view_.ShowPaneText(kSearchingText);
+    services_.Pump.ProcessPendingMessages();
+}
+
+// A result file left from before that cannot go would be taken for the new one.
+bool SearchRun::RemoveResultFile(const std::string& resultFile) {
+    if (!services_.Files.FileExists(resultFile) || services_.Files.RemoveFile(resultFile))
+        return true;
+    services_.Ui.ShowError(view_.Window(), kErrorCaption,
+                           "検索結果のファイルを削除できません。\n" + resultFile);
+    return false;
+}
+
+std::string SearchRun::CommandLine(const std::string& formula, const ResultOptions& options,
+                                   const std::string& workDir, const std::string& resultFile) {
+    NamazuRun run;
+    run.Namazu13 = IsNamazu13(Settings());
+    run.NamazuPath = Settings().namazuPath;
+    run.NamazuOption = Settings().namazuOption;
+    run.Options = NamazuOptionString(options, run.Namazu13);
+    run.ResultFile = resultFile;
+    run.Formula = formula;
+    run.IndexList = IndexList(workDir, run.Namazu13);
+    return NamazuCommandLine(run);
+}
+
 // Targets that are no longer in the catalogue have no index to name.
 std::string SearchRun::IndexList(const std::string& workDir, bool namazu13) const {
     const FolderCatalogue& catalogue = services_.State.Catalogue;
@@ -110,12 +116,12 @@ std::string SearchRun::IndexList(const std::string& workDir, bool namazu13) cons
     return NamazuIndexList(dirs, workDir, namazu13);
 }
 
-void SearchRun::WriteNamazuConf(const std::string& workDir) {
+void SearchRun::WriteNamazuConf(const std::string& workDir, const std::string& account) {
     NamazuConf conf;
     conf.Namazu13 = IsNamazu13(Settings());
-    conf.WorkDir = WithoutFinalBackslash(workDir);
+    conf.WorkDir = workDir;
     conf.AltUrls = AltUrls(services_.Files, services_.State.Store.IniFileName);
-    conf.AccountDir = services_.Host.GetAccount(host_);
+    conf.AccountDir = account;
     const std::string path = workDir + "\\" + NamazuConfFileName(conf.Namazu13);
     if (!services_.Files.ReplaceContent(path, NamazuConfText(conf)))
         throw PluginError(path + " に書き込めません");

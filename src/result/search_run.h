@@ -26,8 +26,12 @@ public:
 
 private:
     bool Validate(const std::string& formula);
+    void ShowSearching(const std::string& formula, std::vector<std::string>& keywordItems);
+    bool RemoveResultFile(const std::string& resultFile);
+    std::string CommandLine(const std::string& formula, const ResultOptions& options,
+                            const std::string& workDir, const std::string& resultFile);
     std::string IndexList(const std::string& workDir, bool namazu13) const;
-    void WriteNamazuConf(const std::string& workDir);
+    void WriteNamazuConf(const std::string& workDir, const std::string& account);
     void RunAndWait(const std::string& commandLine, const std::string& workDir);
     void ShowResultFile(const std::string& resultFile, const ResultOptions& options);
     TSettings& Settings() { return services_.State.Store.Settings; }

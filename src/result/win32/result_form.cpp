@@ -149,8 +149,9 @@ INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_NOTIFY:
-        if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE)
-            OnPageChange();
+        if (reinterpret_cast<const NMHDR*>(lParam)->code != TCN_SELCHANGE)
+            return FALSE;
+        OnPageChange();
         return TRUE;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
