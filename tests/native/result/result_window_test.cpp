@@ -45,7 +45,6 @@ public:
     std::string Clipboard;
     bool FontChosen = false;
     std::vector<PaneFont> FontPresets;
-    int SearchDialogResult = 2;
 
     WindowHandle Window() override { return reinterpret_cast<WindowHandle>(0x99); }
     std::string KeywordText() override { return Keyword; }
@@ -64,7 +63,7 @@ public:
         font = {"Arial", 14, true};
         return FontChosen;
     }
-    int ShowSearchDialog(const std::vector<std::string>&) override { return SearchDialogResult; }
+    int ShowSearchDialog(const std::vector<std::string>&) override { return 2; }
     void ShowAboutBox() override {}
 };
 
@@ -230,8 +229,8 @@ TEST_F(ResultWindowTest, SearchWritesTheConfigurationRunsHiddenAndShowsTheResult
               "INDEX        c:\\al\\acc\\Namazu\r\nLang        ja_JP.SJIS\r\n"
               "REPLACE        x1/        /D|/old/\r\n"
               "REPLACE        account/        /C|/al/acc/\r\n");
-    EXPECT_EQ(View.PaneTexts, (std::vector<std::string>{"検索中.....", "",
-                                                        "検索結果\r\n\r\n1. a (スコア: 1)"}));
+    EXPECT_EQ(View.PaneTexts,
+              (std::vector<std::string>{"検索中.....", "", "検索結果\r\n\r\n1. a (スコア: 1)"}));
     EXPECT_EQ(State.Hits.ClickMap.size(), View.PaneTexts.back().size());
     EXPECT_FALSE(Files.FileExists(kResult));
     EXPECT_TRUE(View.WindowEnabled);
