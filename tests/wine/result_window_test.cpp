@@ -147,7 +147,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
     ASSERT_NE(dialog, nullptr) << host->Output();
     ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
-    ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + kMinutesRow);
+    ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + kMinutesRow));
     ASSERT_EQ(Text(dialog, "edtFolderName"), "仕事, 会議録");
     SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
     Press(dialog, "btnSearch");

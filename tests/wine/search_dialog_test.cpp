@@ -1,5 +1,6 @@
 // The search dialog and the alias dialog, driven through the substitute
 // host the way a person would use them.
+#include "platform/win32/text_encoding.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
@@ -65,9 +66,7 @@ std::string WaitForText(HWND control, const std::string& expected) {
 class SearchDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        account_ = L"Z:\\tmp\\tarnwick-search-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                   std::to_wstring(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryW(account_.c_str(), nullptr));
+        account_ = WideFromShiftJis(WindowsFormOf(NewTmpDirectory("tarnwick-search-")));
         WriteBytes(account_ + L"\\account.ini", "[Property]\r\nOrder=IO001002003\r\n");
         MakeFolder(L"inbox.box", "");
         MakeFolder(L"outbox.box", "");
@@ -281,7 +280,7 @@ TEST_F(SearchDialogTest, SearchCommitsPickedFoldersAndHeaderConditions) {
 
     ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + 2);
     EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), "仕事"), "仕事");
-    ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + 6);
+    ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + 6));
     EXPECT_EQ(Text(dialog, "edtFolderName"), "仕事, 議事録");
     EXPECT_EQ(HintOver(host.Id(), Named(dialog, "edtFolderName")), "仕事\r\n議事録");
 
@@ -314,7 +313,7 @@ TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
         ASSERT_NE(dialog, nullptr);
         ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + 7);
         WaitForText(Named(dialog, "edtFolderName"), "私用");
-        ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + 4);
+        ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + 4));
         ASSERT_EQ(Text(dialog, "edtFolderName"), "私用, 会議");
 
         ui::PickMenuCommand(dialog, IDM_ALIAS_SAVE_AS);

@@ -249,16 +249,19 @@ void PickMenuCommand(HWND top, int commandId) {
     PostMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
-void PickMenuCommandWithShift(HWND top, int commandId) {
-    INPUT shift[2] = {};
-    shift[0].type = shift[1].type = INPUT_KEYBOARD;
-    shift[0].ki.wVk = shift[1].ki.wVk = VK_SHIFT;
-    shift[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &shift[0], sizeof(INPUT));
-    Sleep(300);
+bool PickMenuCommandWithShift(HWND top, int commandId) {
+    const DWORD windowThread = GetWindowThreadProcessId(top, nullptr);
+    if (!AttachThreadInput(GetCurrentThreadId(), windowThread, TRUE))
+        return false;
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] |= 0x80;
+    SetKeyboardState(keys);
     SendMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-    SendInput(1, &shift[1], sizeof(INPUT));
-    Sleep(100);
+    keys[VK_SHIFT] &= 0x7F;
+    SetKeyboardState(keys);
+    AttachThreadInput(GetCurrentThreadId(), windowThread, FALSE);
+    return true;
 }
 
 void CloseWindow(HWND window) {
