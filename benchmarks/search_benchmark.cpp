@@ -4,6 +4,7 @@
 // person would, on an account whose indexes and settings are ready.
 //   search_benchmark.exe ACCOUNT_DIR
 #include "platform/win32/text_encoding.h"
+#include "stopwatch.h"
 #include "ui_automation.h"
 
 #include <windows.h>
@@ -21,16 +22,8 @@ const int kRuns = 7;
 const DWORD kTimeoutMs = 120000;
 const char kResultStart[] = "検索結果\r\n";
 
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
 double MillisecondsSince(LARGE_INTEGER start) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(Now().QuadPart - start.QuadPart) / frequency.QuadPart;
+    return 1000 * SecondsSince(start);
 }
 
 double Median(std::vector<double> times) {

@@ -67,20 +67,21 @@ const CountRow kCountRows[] = {
     {OptionItem::ListCountAll, ListCount::All, "All"},
 };
 
-const SortRow* FindSortRow(OptionItem item) {
-    for (const SortRow& row : kSortRows) {
+template <typename Row, size_t Count>
+const Row* FindRow(const Row (&rows)[Count], OptionItem item) {
+    for (const Row& row : rows) {
         if (row.Item == item)
             return &row;
     }
     return nullptr;
 }
 
+const SortRow* FindSortRow(OptionItem item) {
+    return FindRow(kSortRows, item);
+}
+
 const CountRow* FindCountRow(OptionItem item) {
-    for (const CountRow& row : kCountRows) {
-        if (row.Item == item)
-            return &row;
-    }
-    return nullptr;
+    return FindRow(kCountRows, item);
 }
 
 } // namespace
