@@ -5,7 +5,6 @@
 // with other options, and stores them on closing.
 #include "catalogue/path_utilities.h"
 #include "platform/win32/text_encoding.h"
-#include "result/namazu_command_line.h"
 #include "result/win32/result_resource.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
@@ -16,11 +15,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <shellapi.h>
-
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -269,30 +265,6 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
     EXPECT_GE(hits, 1u) << result;
     ui::CloseWindow(window);
     EXPECT_TRUE(host->WaitForExit().has_value());
-}
-
-// The system's own splitter agrees with the quoting of the formula.
-TEST_F(ResultWindowTest, FormulaComesBackFromCommandLineToArgvWAsOneArgument) {
-    const std::vector<std::string> formulas = {
-        "\"lunch meeting\"", "予定表",       "予定表\\", "ソ\"",
-        "a\\\\\"b\\",        "trailing\\\\", "\"\"",     "\" --all -o c:\\x.txt \"",
-        "表 \"能\" 予",      "\\\"\\",       "",
-    };
-    for (const std::string& formula : formulas) {
-        SCOPED_TRACE(formula);
-        const NamazuRun run{false,   "c:\\namazu.exe",  "", "", "c:\\w\\result.txt",
-                            formula, "+b001 +b002/b003"};
-        int count = 0;
-        wchar_t** arguments =
-            CommandLineToArgvW(WideFromShiftJis(NamazuCommandLine(run)).c_str(), &count);
-        ASSERT_NE(arguments, nullptr);
-        std::vector<std::string> split;
-        for (int i = 0; i < count; ++i)
-            split.push_back(ShiftJisFromWide(arguments[i]));
-        LocalFree(arguments);
-        EXPECT_EQ(split, (std::vector<std::string>{"c:\\namazu.exe", "--output=result.txt", formula,
-                                                   "+b001", "+b002/b003"}));
-    }
 }
 
 } // namespace
