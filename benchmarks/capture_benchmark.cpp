@@ -8,6 +8,7 @@
 #include "indexer/win32/console_window.h"
 #include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_user_interface.h"
+#include "stopwatch.h"
 
 #include <windows.h>
 
@@ -17,18 +18,6 @@
 namespace {
 
 const char kFlood[] = "flood 5000000 60";
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
-double SecondsSince(LARGE_INTEGER start) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(Now().QuadPart - start.QuadPart) / frequency.QuadPart;
-}
 
 // Holds the text in memory, or passes it on to another view and adds up the
 // time that view takes.

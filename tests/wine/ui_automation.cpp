@@ -249,6 +249,21 @@ void PickMenuCommand(HWND top, int commandId) {
     PostMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
+bool PickMenuCommandWithShift(HWND top, int commandId) {
+    const DWORD windowThread = GetWindowThreadProcessId(top, nullptr);
+    if (!AttachThreadInput(GetCurrentThreadId(), windowThread, TRUE))
+        return false;
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] |= 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    keys[VK_SHIFT] &= 0x7F;
+    SetKeyboardState(keys);
+    AttachThreadInput(GetCurrentThreadId(), windowThread, FALSE);
+    return true;
+}
+
 void CloseWindow(HWND window) {
     PostMessageW(window, WM_CLOSE, 0, 0);
 }

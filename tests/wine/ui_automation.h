@@ -62,6 +62,10 @@ bool PressButton(HWND top, const std::wstring& caption);
 bool PressButtonById(HWND top, int id);
 // Chooses the menu command with this id, as picking the item would.
 void PickMenuCommand(HWND top, int commandId);
+// The same, waiting for it, while Shift is held down. The key state is set
+// in the window's own input state, shared for the moment, so that no
+// keyboard event has to arrive in time. False when that cannot be shared.
+bool PickMenuCommandWithShift(HWND top, int commandId);
 // Asks the window to close, as its close box would.
 void CloseWindow(HWND window);
 

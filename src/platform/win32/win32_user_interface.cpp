@@ -21,6 +21,11 @@ void Win32UserInterface::ShowError(WindowHandle owner, const std::string& captio
     Show(owner, caption, text, MB_OK | MB_ICONERROR);
 }
 
+void Win32UserInterface::ShowWarning(WindowHandle owner, const std::string& caption,
+                                     const std::string& text) {
+    Show(owner, caption, text, MB_OK | MB_ICONWARNING);
+}
+
 void Win32UserInterface::ShowMessage(const std::string& text) {
     Show(GetActiveWindow(), kPlainCaption, text, MB_OK);
 }

@@ -11,6 +11,7 @@
 #include "plugin/win32/win32_host_api.h"
 #include "plugin/win32/win32_host_menu.h"
 #include "plugin/win32/win32_plugin_windows.h"
+#include "settings/win32/browse.h"
 
 namespace {
 
@@ -38,6 +39,8 @@ struct PluginInstance {
     PluginState State{Files, Host};
     PluginCore Core{State, Host, Menu, Ui, Windows};
     IndexServices Indexer{State, Host, Files, Runner, Pump, Clock, System, Ui};
+    Win32Shell Shell;
+    ResultServices Result{State, Host, Files, Runner, Pump, Ui, Shell};
 };
 
 PluginInstance& Instance() {
@@ -69,4 +72,8 @@ ConsoleRunner& TheConsoleRunner() {
 
 IndexServices& TheIndexServices() {
     return Instance().Indexer;
+}
+
+ResultServices& TheResultServices() {
+    return Instance().Result;
 }

@@ -68,7 +68,9 @@ public:
         Files[target] = found->second;
         return true;
     }
-    bool RemoveFile(const std::string& path) override { return Files.erase(path) > 0; }
+    bool RemoveFile(const std::string& path) override {
+        return Locked.count(path) == 0 && Files.erase(path) > 0;
+    }
 
 private:
     static void AddChild(std::map<std::string, bool>& children, const std::string& directory,
