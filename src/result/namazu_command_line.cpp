@@ -102,6 +102,11 @@ std::string QuotedArgument(const std::string& text) {
     size_t backslashes = 0;
     for (size_t i = 0; i < text.size(); i = NextCharacter(text, i)) {
         const size_t next = NextCharacter(text, i);
+        // A lead byte cut off from its trail byte would take the closing
+        // quote for one and run the argument into the next; being no
+        // character, it is left out.
+        if (next - i == 1 && IsLeadByte(static_cast<unsigned char>(text[i])))
+            break;
         if (next - i == 1 && text[i] == '\\') {
             ++backslashes;
             quoted += '\\';

@@ -83,6 +83,16 @@ TEST(NamazuCommandLineTest, IndexOutsideTheWorkDirectoryKeepsItsFullPath) {
     EXPECT_EQ(NamazuIndexList({"", "\\"}, work, true), "\"\" \"\"");
 }
 
+// What namazu.exe finds in its command line when searching for formula.
+std::vector<std::string> SearchArguments(const std::string& formula, const std::string& indexList) {
+    NamazuRun run;
+    run.NamazuPath = "c:\\namazu.exe";
+    run.Formula = formula;
+    run.ResultFile = "c:\\w\\result.txt";
+    run.IndexList = indexList;
+    return SplitCommandLine(NamazuCommandLine(run));
+}
+
 TEST(NamazuCommandLineTest, FormulaReachesTheProgramAsOneArgument) {
     const std::vector<std::string> formulas = {
         "\"lunch meeting\"",
@@ -100,17 +110,24 @@ TEST(NamazuCommandLineTest, FormulaReachesTheProgramAsOneArgument) {
     };
     for (const std::string& formula : formulas) {
         SCOPED_TRACE(formula);
-        NamazuRun run;
-        run.NamazuPath = "c:\\namazu.exe";
-        run.Formula = formula;
-        run.ResultFile = "c:\\w\\result.txt";
-        run.IndexList = "+b001 +b002/b003";
-        const std::vector<std::string> arguments = SplitCommandLine(NamazuCommandLine(run));
+        const std::vector<std::string> arguments = SearchArguments(formula, "+b001 +b002/b003");
         ASSERT_EQ(arguments.size(), 4u);
         EXPECT_EQ(arguments[0], "--output=result.txt");
         EXPECT_EQ(arguments[1], formula);
         EXPECT_EQ(arguments[2], "+b001");
         EXPECT_EQ(arguments[3], "+b002/b003");
+    }
+}
+
+TEST(NamazuCommandLineTest, FormulaCutInsideACharacterStaysOneArgument) {
+    // A history entry cut in a hand-edited tarnwick.ini can end in a lone
+    // lead byte.
+    for (const std::string& formula : {"予算\x95", "a\\\x81", "\x81"}) {
+        SCOPED_TRACE(formula);
+        const std::vector<std::string> arguments = SearchArguments(formula, "+b001");
+        ASSERT_EQ(arguments.size(), 3u);
+        EXPECT_EQ(arguments[1], formula.substr(0, formula.size() - 1));
+        EXPECT_EQ(arguments[2], "+b001");
     }
 }
 
