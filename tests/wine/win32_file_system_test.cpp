@@ -52,6 +52,33 @@ TEST(Win32FileSystem, ReplacesContentInOneStepUnderAShiftJisPath) {
     EXPECT_FALSE(files.ReadFile(directory.Path + "missing.ini").has_value());
 }
 
+// The writing end of a pipe: it hands out some bytes, then goes away, so the
+// reader's next read fails as a file's would on a failing disk.
+DWORD WINAPI WriteSomeAndBreak(void* pipe) {
+    HANDLE end = static_cast<HANDLE>(pipe);
+    ConnectNamedPipe(end, nullptr);
+    const std::string bytes(3000, 'x');
+    DWORD written = 0;
+    WriteFile(end, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(end);
+    return 0;
+}
+
+TEST(Win32FileSystem, AReadThatFailsPartWayGivesNothing) {
+    const wchar_t name[] = L"\\\\.\\pipe\\tarnwick-partial-read";
+    HANDLE pipe = CreateNamedPipeW(name, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 1024,
+                                   1024, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    HANDLE writer = CreateThread(nullptr, 0, WriteSomeAndBreak, pipe, 0, nullptr);
+    ASSERT_NE(writer, nullptr);
+
+    Win32FileSystem files;
+    EXPECT_FALSE(files.ReadFile(ShiftJisFromWide(name)).has_value());
+
+    EXPECT_EQ(WaitForSingleObject(writer, 10000), WAIT_OBJECT_0);
+    CloseHandle(writer);
+}
+
 TEST(Win32FileSystem, ReadOnlyOrLockedSettingsAreReportedAndKeptWhole) {
     TemporaryDirectory directory("locked");
     Win32FileSystem files;

@@ -62,10 +62,15 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
         return std::nullopt;
     std::string content;
     char buffer[65536];
-    DWORD got = 0;
-    while (::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+    for (;;) {
+        DWORD got = 0;
+        // Part of a file is no settings file: a caller would write it back short.
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr))
+            return std::nullopt;
+        if (got == 0)
+            return content;
         content.append(buffer, got);
-    return content;
+    }
 }
 
 // The new content goes to a temporary file beside the old one, which is then
