@@ -164,8 +164,5 @@ void IndexUpdateRun::RunAndWait(const std::string& commandLine, const std::strin
     if (!process)
         return;
     view_.SetEnabled(false);
-    do {
-        services_.Pump.Sleep(kBuildPollMs);
-        services_.Pump.ProcessPendingMessages();
-    } while (!process->WaitForEnd(0));
+    process->WaitForEnd(kBuildPollMs);
 }

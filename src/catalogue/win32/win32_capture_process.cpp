@@ -1,6 +1,7 @@
 #include "catalogue/win32/win32_capture_process.h"
 
 #include "catalogue/win32/process_start.h"
+#include "platform/win32/win32_message_pump.h"
 
 #include <algorithm>
 #include <vector>
@@ -75,8 +76,9 @@ bool Win32CaptureProcess::ReadAvailable(std::string& output, size_t maxBytes) {
     return true;
 }
 
-void Win32CaptureProcess::WaitForEnd() {
-    WaitForSingleObject(process_, INFINITE);
+// A program may close its output and run on; the host must not freeze meanwhile.
+void Win32CaptureProcess::WaitForEnd(unsigned rhythmMs) {
+    WaitWhilePumping(process_, rhythmMs);
     Close(process_);
     Close(read_);
 }

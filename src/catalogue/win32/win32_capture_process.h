@@ -14,7 +14,7 @@ public:
     bool Start(const std::string& commandLine, const std::string& workDir,
                unsigned long& errorCode) override;
     bool ReadAvailable(std::string& output, size_t maxBytes) override;
-    void WaitForEnd() override;
+    void WaitForEnd(unsigned rhythmMs) override;
 
 private:
     HANDLE read_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "catalogue/win32/process_start.h"
 #include "catalogue/win32/win32_capture_process.h"
+#include "platform/win32/win32_message_pump.h"
 
 namespace {
 
@@ -10,9 +11,7 @@ public:
     explicit Win32RunningProcess(HANDLE process) : process_(process) {}
     ~Win32RunningProcess() override { CloseHandle(process_); }
 
-    bool WaitForEnd(unsigned timeoutMs) override {
-        return WaitForSingleObject(process_, timeoutMs) != WAIT_TIMEOUT;
-    }
+    void WaitForEnd(unsigned rhythmMs) override { WaitWhilePumping(process_, rhythmMs); }
 
 private:
     HANDLE process_;

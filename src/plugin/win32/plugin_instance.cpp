@@ -1,7 +1,7 @@
 #include "plugin/win32/plugin_instance.h"
 
 #include "catalogue/console_command_runner.h"
-#include "catalogue/win32/win32_message_pump.h"
+#include "platform/win32/win32_message_pump.h"
 #include "catalogue/win32/win32_process_launcher.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"

@@ -206,17 +206,24 @@ TEST_F(IndexUpdateRunTest, CaptureGoesIntoANewConsoleWindowPerFolder) {
     EXPECT_EQ(view.ConsoleWindowClosings, 2);
 }
 
-TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondSteps) {
+TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondStepsWithTheDialogDisabled) {
     TSettings& settings = state.Store.Settings;
     settings.ShowWindow = "1";
     settings.InDosPromptWindow = "1";
-    runner.EndsAfterPolls = 3;
+    bool enabledWhileWaiting = true;
+    bool runningWhileWaiting = false;
+    runner.WhileWaiting = [&] {
+        enabledWhileWaiting = view.Enabled();
+        runningWhileWaiting = state.IndexingRunning;
+    };
     dialog.ClickCheck(1, true);
     Run();
     ASSERT_EQ(runner.Calls.size(), 1u);
     EXPECT_EQ(runner.Calls[0].Mode, rmNormal);
-    EXPECT_EQ(pump.Sleeps, std::vector<unsigned>(4, 1000));
-    EXPECT_GE(pump.Processed, 5);
+    EXPECT_EQ(runner.WaitRhythms, std::vector<unsigned>{1000});
+    EXPECT_FALSE(enabledWhileWaiting);
+    EXPECT_TRUE(runningWhileWaiting);
+    EXPECT_TRUE(view.Enabled());
 }
 
 TEST_F(IndexUpdateRunTest, FolderThatCannotStartStillCountsAsDone) {
