@@ -8,7 +8,7 @@
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
 #include "platform/win32/text_encoding.h"
-#include "settings/win32/hint_tooltips.h"
+#include "platform/win32/hint_tooltips.h"
 
 #include <commctrl.h>
 

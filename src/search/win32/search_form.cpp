@@ -4,6 +4,7 @@
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
+#include "platform/win32/hint_tooltips.h"
 #include "platform/win32/text_encoding.h"
 #include "plugin/win32/plugin_instance.h"
 #include "search/alias_dialog.h"
@@ -144,17 +145,8 @@ private:
     }
 
     void CreateHint() {
-        hint_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                                0, Handle(), nullptr, ThisModule(), nullptr);
-        TOOLINFOW tool = {};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = Handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(Item(IDC_SEARCH_FOLDER_NAME));
-        tool.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(hint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        // Lines break only where the hint has line breaks.
-        SendMessageW(hint_, TTM_SETMAXTIPWIDTH, 0, 4000);
+        hints_.Create(Handle());
+        hints_.Add(Item(IDC_SEARCH_FOLDER_NAME), "");
     }
 
     void SetUpHeaderControls() {
@@ -188,13 +180,7 @@ private:
     }
 
     void edtFolderNameChange() {
-        std::wstring text = WideFromShiftJis(logic_.Targets().FolderNameHint());
-        TOOLINFOW tool = {};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = Handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(Item(IDC_SEARCH_FOLDER_NAME));
-        tool.lpszText = &text[0];
-        SendMessageW(hint_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        hints_.SetText(Item(IDC_SEARCH_FOLDER_NAME), logic_.Targets().FolderNameHint());
     }
 
     void mnuFolderListItemClick(int position) {
@@ -311,7 +297,7 @@ private:
     UserInterface& ui_;
     SearchDialog& logic_;
     SearchPopupMenus menus_;
-    HWND hint_ = nullptr;
+    HintTooltips hints_;
 };
 
 int ShowModally(HWND host, std::optional<ResultWindowStart> start) {

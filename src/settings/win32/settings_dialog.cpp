@@ -9,7 +9,7 @@
 #include "settings/option_help.h"
 #include "settings/settings_dialog_state.h"
 #include "settings/win32/file_open_dialog.h"
-#include "settings/win32/hint_tooltips.h"
+#include "platform/win32/hint_tooltips.h"
 #include "settings/win32/settings_page.h"
 #include "settings/win32/settings_resource.h"
 
