@@ -1,6 +1,8 @@
 // The search dialog and the alias dialog, driven through the substitute
 // host the way a person would use them.
+#include "platform/plugin_error.h"
 #include "sample_account.h"
+#include "search/win32/search_form.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
 #include "ui_automation.h"
@@ -160,6 +162,22 @@ protected:
 
     std::wstring account_;
 };
+
+TEST_F(SearchDialogTest, ADialogThatCannotOpenIsAFailureNotACancel) {
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+    DestroyWindow(gone);
+
+    try {
+        ShowSearchDialog(gone);
+        FAIL() << "a dialog that cannot open must not read as Cancel";
+    } catch (const PluginError& error) {
+        EXPECT_EQ(
+            std::string(error.what()).rfind("ダイアログを開けませんでした。\nエラーコード： ", 0),
+            0u)
+            << error.what();
+    }
+}
 
 TEST_F(SearchDialogTest, ShowsEveryControlInTabOrderCentredOnTheHost) {
     ui::ChildProcess host(HostPath(), Arguments());

@@ -10,6 +10,9 @@ public:
     virtual ~DialogBase() = default;
 
     // Shows the dialog modally over owner and returns its EndDialog result.
+    // Throws PluginError when the dialog cannot be made (its template, one of
+    // its controls or its owner fails), which is no answer of the user's.
+    // Inside a window procedure, catch it: no exception may leave one.
     INT_PTR ShowModal(HWND owner, int templateId);
     // Creates the dialog modeless, owned by owner (may be null); hidden until shown.
     HWND CreateModeless(HWND owner, int templateId);
@@ -25,6 +28,7 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;
+    bool opened_ = false;
 };
 
 // The module (DLL or program) whose resources the plug-in's dialogs use.

@@ -1,5 +1,6 @@
 #include "search/win32/search_form.h"
 
+#include "platform/plugin_error.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
@@ -204,7 +205,7 @@ private:
         const std::string currentAlias = logic_.Targets().CurrentAlias();
         AliasDialog dialog(logic_.Store(), logic_.Catalogue(), ui_, AliasDialogMode::SaveAs,
                            logic_.Targets().SelectedFolders(), logic_.IndexBase());
-        if (ShowAliasDialog(Handle(), dialog, -1, currentAlias) == 1)
+        if (AliasDialogSaved(dialog, -1, currentAlias))
             BuildAliasMenu();
     }
 
@@ -213,8 +214,18 @@ private:
         const std::string defaultName = oldAlias < 0 ? "" : logic_.Targets().CurrentAlias();
         AliasDialog dialog(logic_.Store(), logic_.Catalogue(), ui_, AliasDialogMode::Rename,
                            logic_.Targets().SelectedFolders(), logic_.IndexBase());
-        if (ShowAliasDialog(Handle(), dialog, oldAlias, defaultName) == 1)
+        if (AliasDialogSaved(dialog, oldAlias, defaultName))
             BuildAliasMenu();
+    }
+
+    // It opens inside this dialog's handler, which no exception may leave.
+    bool AliasDialogSaved(AliasDialog& dialog, int oldAlias, const std::string& defaultName) {
+        try {
+            return ShowAliasDialog(Handle(), dialog, oldAlias, defaultName) == 1;
+        } catch (const PluginError& error) {
+            ui_.ShowMessage(error.what());
+            return false;
+        }
     }
 
     void mnuAliasDeleteClick() {
@@ -306,8 +317,7 @@ int ShowModally(HWND host, std::optional<ResultWindowStart> start) {
     HWND owner = start ? start->Window : host;
     SearchDialog logic(ThePluginState(), TheHostApi(), TheUserInterface(), host);
     TfrmSearch dialog(host, std::move(start), logic, TheUserInterface());
-    const INT_PTR result = dialog.ShowModal(owner, IDD_SEARCH);
-    return result == 1 ? 1 : 2;
+    return dialog.ShowModal(owner, IDD_SEARCH) == 1 ? 1 : 2;
 }
 
 } // namespace

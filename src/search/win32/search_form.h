@@ -6,7 +6,8 @@
 #include <vector>
 
 // Opens the search dialog modally over the host window; 1 after Search
-// (SearchFormula and SearchTargets are set), 2 after Cancel.
+// (SearchFormula and SearchTargets are set), 2 after Cancel. Both throw
+// PluginError when the dialog cannot be opened.
 int ShowSearchDialog(HWND host);
 
 // Opens the search dialog from the result window: centred on it, with the
