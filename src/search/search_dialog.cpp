@@ -71,12 +71,10 @@ bool SearchDialog::DeleteAppliedAlias(WindowHandle owner) {
     if (!ui_.Confirm(owner, "削除の確認",
                      "エイリアス 「" + name + "」 を削除します。\nよろしいですか？"))
         return false;
+    AliasListChange change(state_.Store);
     DeleteAlias(state_.Store.Settings, name);
+    if (!change.Save(ui_))
+        return false;
     targets_.ForgetCurrentAlias();
-    try {
-        state_.Store.SaveAliases();
-    } catch (const PluginError& error) {
-        ui_.ShowMessage(error.what());
-    }
     return true;
 }

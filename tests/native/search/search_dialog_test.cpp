@@ -156,4 +156,22 @@ TEST_F(SearchDialogTest, CurrentFolderComesFromTheHost) {
     EXPECT_EQ(dialog.Targets().FolderNameText(), "仕事");
 }
 
+TEST_F(SearchDialogTest, ARefusedDeletionLeavesTheAliasListedAndApplied) {
+    WriteSettings("[Alias]\r\nMax=2\r\nName1=A\r\nDirCount1=1\r\nDir1-1=Namazu\\b003\\\r\n"
+                  "Name2=B\r\nDirCount2=1\r\nDir2-1=Namazu\\inbox\\\r\n");
+    dialog.FormCreate();
+    dialog.ApplyAlias(0);
+    Files.ReadOnly.insert(kIni);
+
+    EXPECT_FALSE(dialog.DeleteAppliedAlias(Owner));
+
+    const TSettings& settings = State.Store.Settings;
+    ASSERT_EQ(settings.Aliases.size(), 2u);
+    EXPECT_EQ(settings.Aliases[0].Name, "A");
+    EXPECT_TRUE(settings.Aliases[0].Selected);
+    EXPECT_EQ(settings.AliasMax, "2");
+    EXPECT_EQ(dialog.Targets().CurrentAlias(), "A");
+    EXPECT_EQ(Ui.Boxes.back().Text, std::string(kIni) + " に書き込めません");
+}
+
 } // namespace
