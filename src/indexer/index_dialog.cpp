@@ -2,12 +2,7 @@
 
 #include "indexer/index_update_run.h"
 #include "platform/plugin_error.h"
-
-namespace {
-
-const char kSettingsFileName[] = "tarnwick.ini";
-
-} // namespace
+#include "settings/account_settings.h"
 
 template <typename Work> void IndexDialog::Guarded(Work work) {
     try {
@@ -20,9 +15,7 @@ template <typename Work> void IndexDialog::Guarded(Work work) {
 void IndexDialog::FormCreate() {
     Guarded([&] {
         SettingsStore& store = services_.State.Store;
-        store.IniFileName = services_.Host.GetAccount(host_) + kSettingsFileName;
-        store.EnsureSettingsFile();
-        store.LoadSettings(store.IniFileName);
+        OpenAccountSettings(store, services_.Host.GetAccount(host_));
         services_.State.Catalogue.LoadFolderCatalogue(host_);
         state_ = IndexDialogState();
         state_.SetFolders(services_.State.Catalogue);

@@ -4,6 +4,7 @@
 #include "search/alias_list.h"
 #include "search/alias_members.h"
 #include "search/search_formula.h"
+#include "settings/account_settings.h"
 
 SearchDialog::SearchDialog(PluginState& state, HostApi& host, UserInterface& ui,
                            WindowHandle hostWindow)
@@ -13,9 +14,7 @@ SearchDialog::SearchDialog(PluginState& state, HostApi& host, UserInterface& ui,
 void SearchDialog::FormCreate() {
     try {
         state_.Catalogue.LoadFolderCatalogue(hostWindow_);
-        state_.Store.IniFileName = host_.GetAccount(hostWindow_) + "tarnwick.ini";
-        state_.Store.EnsureSettingsFile();
-        state_.Store.LoadSettings(state_.Store.IniFileName);
+        OpenAccountSettings(state_.Store, host_.GetAccount(hostWindow_));
         targets_.BuildAliasMenu();
         targets_.Restore(state_.SearchTargets, IndexBase());
     } catch (const PluginError& error) {

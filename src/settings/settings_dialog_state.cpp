@@ -7,8 +7,6 @@
 
 namespace {
 
-const char kSettingsFileName[] = "tarnwick.ini";
-
 bool IsFlagOn(const std::string& value) {
     return value == "1";
 }
@@ -49,12 +47,6 @@ std::string TrimmedOption(const std::string& text) {
 }
 
 } // namespace
-
-void PrepareSettingsForDialog(SettingsStore& store, HostApi& host, WindowHandle hostWindow) {
-    store.IniFileName = host.GetAccount(hostWindow) + kSettingsFileName;
-    store.EnsureSettingsFile();
-    store.LoadSettings(store.IniFileName);
-}
 
 SettingsDialogState OpenSettingsDialogState(SettingsStore& store) {
     store.LoadSettings(store.IniFileName);
