@@ -5,7 +5,7 @@
 #include "catalogue/console_command_runner.h"
 #include "catalogue/win32/win32_process_launcher.h"
 #include "indexer/win32/console_window.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 #include "platform/win32/win32_message_pump.h"
 #include "platform/win32/win32_user_interface.h"
 

@@ -1,13 +1,11 @@
 #include "file_bytes.h"
 
-#include "text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <stdexcept>
 #include <windows.h>
 
 namespace {
-
-const unsigned kShiftJis = 932;
 
 class FileHandle {
 public:
@@ -28,7 +26,7 @@ private:
 } // namespace
 
 std::string ReadFileBytes(const std::string& path) {
-    FileHandle file(CreateFileW(WideFromCodePage(path, kShiftJis).c_str(), GENERIC_READ,
+    FileHandle file(CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
@@ -44,8 +42,8 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    FileHandle file(CreateFileW(WideFromCodePage(path, kShiftJis).c_str(), GENERIC_WRITE, 0,
-                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     if (file.get() == INVALID_HANDLE_VALUE ||
         !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
@@ -55,6 +53,6 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(WideFromCodePage(path, kShiftJis).c_str());
+    const DWORD attributes = GetFileAttributesW(WideFromShiftJis(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -1,7 +1,7 @@
 #include "linux_program.h"
 
 #include "file_bytes.h"
-#include "text_encoding.h"
+#include "text/win32/text_encoding.h"
 #include "wine_path.h"
 
 #include <cstdlib>
@@ -10,7 +10,6 @@
 
 namespace {
 
-const unsigned kShiftJis = 932;
 const DWORD kPollMilliseconds = 20;
 // The shell creates the output file at once; if it has not after this
 // long, it did not start.
@@ -23,7 +22,7 @@ std::string TemporaryBase() {
         GetTempFileNameW(directory, L"nmz", 0, name) == 0) {
         throw std::runtime_error("cannot create a temporary file");
     }
-    return CodePageFromWide(name, kShiftJis);
+    return ShiftJisFromWide(name);
 }
 
 // Reads what the Linux program has written so far, from where the last
@@ -43,7 +42,7 @@ public:
 
     void CopyNewOutput(HANDLE destination) {
         if (file_ == INVALID_HANDLE_VALUE) {
-            file_ = CreateFileW(WideFromCodePage(path_, kShiftJis).c_str(), GENERIC_READ,
+            file_ = CreateFileW(WideFromShiftJis(path_).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         }
@@ -87,7 +86,7 @@ TemporaryFiles::TemporaryFiles() : base_(TemporaryBase()) {
 
 TemporaryFiles::~TemporaryFiles() {
     for (const std::string& path : paths_) {
-        DeleteFileW(WideFromCodePage(path, kShiftJis).c_str());
+        DeleteFileW(WideFromShiftJis(path).c_str());
     }
 }
 

@@ -1,6 +1,6 @@
 #include "catalogue/saved_target.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "settings/integer_text.h"
 
 std::string SavedTargetEntry(int position, const std::string& title) {

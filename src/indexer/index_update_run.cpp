@@ -1,7 +1,7 @@
 #include "indexer/index_update_run.h"
 
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "indexer/drive_substitution.h"
 #include "indexer/mknmz_command_line.h"
 

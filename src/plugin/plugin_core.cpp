@@ -1,6 +1,6 @@
 #include "plugin/plugin_core.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "platform/plugin_error.h"
 #include "settings/account_settings.h"
 #include "settings/integer_text.h"

@@ -1,6 +1,6 @@
 #include "search/alias_dialog.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "search/alias_list.h"
 #include "search/alias_members.h"
 #include "search/search_text.h"

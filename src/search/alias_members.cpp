@@ -1,6 +1,6 @@
 #include "search/alias_members.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "search/search_text.h"
 
 std::vector<int> AliasMemberPositions(const FolderCatalogue& catalogue, const std::string& dirs,

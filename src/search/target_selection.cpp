@@ -1,7 +1,7 @@
 #include "search/target_selection.h"
 
 #include "catalogue/saved_target.h"
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "search/alias_members.h"
 #include "settings/integer_text.h"
 

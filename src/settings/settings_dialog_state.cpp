@@ -1,7 +1,8 @@
 #include "settings/settings_dialog_state.h"
 
-#include "catalogue/shift_jis.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
+#include "text/trimming.h"
 
 #include <algorithm>
 
@@ -32,18 +33,6 @@ std::string WhenText(SettingsDialogState::Timing timing) {
     default:
         return "UserOperation";
     }
-}
-
-bool IsBlankOrControl(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-// Only single bytes 0-32 go; the ideographic space is no blank here, and no
-// trail byte can fall in that range.
-std::string TrimmedOption(const std::string& text) {
-    const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
-    return first < last ? std::string(first, last) : std::string();
 }
 
 } // namespace
@@ -104,8 +93,8 @@ void ApplyDialogState(const SettingsDialogState& state, TSettings& settings) {
     settings.CloseOnMailView = FlagText(state.ExitSearchOnMailView);
     settings.ConfirmCommandLine = FlagText(state.ConfirmCommandLine);
 
-    settings.mknmzOption = TrimmedOption(state.MknmzOption);
-    settings.namazuOption = TrimmedOption(state.NamazuOption);
+    settings.mknmzOption = TrimControlCharacters(state.MknmzOption);
+    settings.namazuOption = TrimControlCharacters(state.NamazuOption);
 
     settings.ShowWindow = FlagText(state.ShowWindow);
     settings.InDosPromptWindow = FlagText(state.InDosWindow);

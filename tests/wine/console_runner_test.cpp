@@ -5,9 +5,9 @@
 #include "catalogue/win32/win32_process_launcher.h"
 #include "indexer/win32/console_window.h"
 #include "platform/win32/control_names.h"
-#include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_message_pump.h"
 #include "recording_user_interface.h"
+#include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,6 +1,6 @@
 // The tooltip hints of the plug-in's dialogs.
 #include "platform/win32/hint_tooltips.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -5,6 +5,7 @@
 #include "search/win32/search_form.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ std::string ReadBytes(const std::wstring& path) {
 std::string WaitForText(HWND control, const std::string& expected) {
     std::string text;
     for (int i = 0; i < 50; ++i) {
-        text = ui::ToSjis(ui::WindowText(control));
+        text = ShiftJisFromWide(ui::WindowText(control));
         if (text == expected)
             break;
         Sleep(100);
@@ -111,10 +112,10 @@ protected:
     }
     static void SetText(HWND dialog, const char* name, const std::string& text) {
         SendMessageW(Named(dialog, name), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(ui::FromSjis(text).c_str()));
+                     reinterpret_cast<LPARAM>(WideFromShiftJis(text).c_str()));
     }
     static std::string Text(HWND dialog, const char* name) {
-        return ui::ToSjis(ui::WindowText(Named(dialog, name)));
+        return ShiftJisFromWide(ui::WindowText(Named(dialog, name)));
     }
     static void Press(HWND dialog, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(dialog, GetDlgCtrlID(Named(dialog, name)))) << name;
@@ -148,7 +149,7 @@ protected:
                 DWORD owner = 0;
                 GetWindowThreadProcessId(tip, &owner);
                 if (owner == processId && IsWindowVisible(tip))
-                    return ui::ToSjis(ui::WindowText(tip));
+                    return ShiftJisFromWide(ui::WindowText(tip));
             }
         }
         return "<no hint>";
@@ -435,7 +436,7 @@ TEST_F(SearchDialogTest, RenameWithoutAnAppliedAliasStartsFromAnEmptyOldName) {
     ASSERT_EQ(SendMessageW(folders, LB_GETCOUNT, 0, 0), 1);
     wchar_t title[64] = L"";
     SendMessageW(folders, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(title));
-    EXPECT_EQ(ui::ToSjis(title), "郵便受け");
+    EXPECT_EQ(ShiftJisFromWide(title), "郵便受け");
 
     SetText(alias, "cboAliasName", "a");
     ui::PickMenuCommand(alias, IDC_ALIAS_SAVE);

@@ -1,6 +1,6 @@
 #include "catalogue/win32/process_start.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 
 #include "indexer/win32/indexer_resource.h"
 #include "platform/win32/control_names.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 namespace {
 

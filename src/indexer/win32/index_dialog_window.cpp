@@ -7,7 +7,7 @@
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 #include "platform/win32/hint_tooltips.h"
 
 #include <commctrl.h>

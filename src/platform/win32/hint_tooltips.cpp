@@ -1,7 +1,7 @@
 #include "platform/win32/hint_tooltips.h"
 
 #include "platform/win32/dialog_base.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <commctrl.h>
 

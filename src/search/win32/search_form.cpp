@@ -6,7 +6,7 @@
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
 #include "platform/win32/hint_tooltips.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 #include "plugin/win32/plugin_instance.h"
 #include "search/alias_dialog.h"
 #include "search/search_dialog.h"

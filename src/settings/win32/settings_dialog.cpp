@@ -6,7 +6,7 @@
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_placement.h"
 #include "platform/win32/hint_tooltips.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 #include "settings/account_settings.h"
 #include "settings/option_help.h"
 #include "settings/settings_dialog_state.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "platform/file_system.h"
 
 #include <map>
