@@ -1,5 +1,6 @@
 #include "mail_delivery.h"
 
+#include "platform/win32/unique_handle.h"
 #include "text/win32/text_encoding.h"
 
 #include <windows.h>
@@ -30,15 +31,14 @@ bool FileExists(const std::string& path) {
 }
 
 bool WriteNewFile(const std::string& path, const std::string& content) {
-    HANDLE file = CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    UniqueFileHandle file(CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) {
         return false;
     }
     DWORD written = 0;
-    BOOL ok =
-        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
+    const BOOL ok = WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()),
+                              &written, nullptr);
     return ok && written == content.size();
 }
 
