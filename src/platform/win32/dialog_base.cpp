@@ -13,6 +13,11 @@ HINSTANCE ThisModule() {
     return module;
 }
 
+DialogBase::~DialogBase() {
+    if (handle_ != nullptr)
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+}
+
 INT_PTR DialogBase::ShowModal(HWND owner, int templateId) {
     opened_ = false;
     const INT_PTR result = DialogBoxParamW(ThisModule(), MAKEINTRESOURCEW(templateId), owner,
@@ -36,12 +41,10 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND window, UINT message, WPARAM wParam
         reinterpret_cast<DialogBase*>(lParam)->opened_ = true;
     }
     auto* dialog = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (dialog == nullptr)
-        return FALSE;
-    const INT_PTR handled = dialog->OnMessage(message, wParam, lParam);
+    const INT_PTR handled = dialog != nullptr ? dialog->OnMessage(message, wParam, lParam) : FALSE;
     if (message == WM_DESTROY)
         ForgetControlNames(window);
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY && dialog != nullptr) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         dialog->handle_ = nullptr;
     }

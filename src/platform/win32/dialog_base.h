@@ -3,11 +3,15 @@
 #include <windows.h>
 
 // A dialog built from a DIALOGEX template of this module. The object is
-// found through GWLP_USERDATA from WM_INITDIALOG until WM_NCDESTROY; the
-// subclass handles messages in OnMessage.
+// found through GWLP_USERDATA from WM_INITDIALOG; the subclass handles
+// messages in OnMessage. Whichever of window and object goes first cuts the
+// link between them, so neither reaches the other once it is gone.
 class DialogBase {
 public:
-    virtual ~DialogBase() = default;
+    virtual ~DialogBase();
+    DialogBase() = default;
+    DialogBase(const DialogBase&) = delete;
+    DialogBase& operator=(const DialogBase&) = delete;
 
     // Shows the dialog modally over owner and returns its EndDialog result.
     // Throws PluginError when the dialog cannot be made (its template, one of
