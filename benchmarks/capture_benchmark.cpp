@@ -4,7 +4,7 @@
 // window's time went into its RichEdit view.
 #include "catalogue/console_command_runner.h"
 #include "catalogue/win32/win32_process_launcher.h"
-#include "indexer/win32/console_window.h"
+#include "platform/win32/console_window.h"
 #include "text/win32/text_encoding.h"
 #include "platform/win32/win32_message_pump.h"
 #include "platform/win32/win32_user_interface.h"

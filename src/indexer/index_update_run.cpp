@@ -1,9 +1,9 @@
 #include "indexer/index_update_run.h"
 
 #include "catalogue/path_utilities.h"
-#include "text/shift_jis.h"
 #include "indexer/drive_substitution.h"
 #include "indexer/mknmz_command_line.h"
+#include "text/shift_jis.h"
 
 #include <cstdio>
 #include <optional>
@@ -99,7 +99,7 @@ void IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
     target.FolderPath = folder.Path;
     target.OutputDir = PrepareOutputDir(folder, rebuild, tempDir);
     target.AccountDir = services_.Host.GetAccount(host_);
-    target.RelativePath = services_.State.Catalogue.AccountRelativePath(folder.Path);
+    target.RelativePath = services_.Catalogue.AccountRelativePath(folder.Path);
     view_.SetEnabled(false);
 
     std::string commandLine = MknmzCommandLine(Settings(), target);
@@ -113,7 +113,7 @@ void IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
         captureDir = std::string(1, *drive) + ":\\";
     }
     {
-        IndexingRunningMark running(services_.State.IndexingRunning);
+        IndexingRunningMark running(services_.IndexingRunning);
         RunMknmz(folder, commandLine, captureDir);
         if (drive)
             substitution.Remove(*drive, target.OutputDir);

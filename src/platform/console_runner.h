@@ -24,6 +24,17 @@ public:
     virtual void SetBusyMark(int mark) = 0;
 };
 
+// A console output window opened for one run, with the view its capture
+// writes into.
+class ConsoleWindow {
+public:
+    virtual ~ConsoleWindow() = default;
+
+    virtual ConsoleTextView& edt() = 0;
+    // Appends "終了" to the caption once the capture has ended.
+    virtual void CaptureEnded() = 0;
+};
+
 // A program started in modes 0, 2 and 3. Destroying the object releases the
 // process handle (the program itself runs on).
 class RunningProcess {

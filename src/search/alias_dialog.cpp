@@ -1,9 +1,9 @@
 #include "search/alias_dialog.h"
 
-#include "text/shift_jis.h"
 #include "search/alias_list.h"
 #include "search/alias_members.h"
 #include "search/search_text.h"
+#include "text/shift_jis.h"
 
 namespace {
 

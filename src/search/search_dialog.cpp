@@ -6,10 +6,9 @@
 #include "search/search_formula.h"
 #include "settings/account_settings.h"
 
-SearchDialog::SearchDialog(PluginState& state, HostApi& host, UserInterface& ui,
-                           WindowHandle hostWindow)
-    : state_(state), host_(host), ui_(ui), hostWindow_(hostWindow),
-      targets_(state.Catalogue, state.Store.Settings) {}
+SearchDialog::SearchDialog(SearchServices& services, WindowHandle hostWindow)
+    : state_(services), host_(services.Host), ui_(services.Ui), hostWindow_(hostWindow),
+      targets_(services.Catalogue, services.Store.Settings) {}
 
 void SearchDialog::FormCreate() {
     try {

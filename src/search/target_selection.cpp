@@ -1,9 +1,9 @@
 #include "search/target_selection.h"
 
 #include "catalogue/saved_target.h"
-#include "text/shift_jis.h"
 #include "search/alias_members.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
 
 #include <algorithm>
 

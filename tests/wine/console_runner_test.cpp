@@ -3,7 +3,7 @@
 #include "catalogue/console_command_runner.h"
 #include "catalogue/console_output.h"
 #include "catalogue/win32/win32_process_launcher.h"
-#include "indexer/win32/console_window.h"
+#include "platform/win32/console_window.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/win32_message_pump.h"
 #include "recording_user_interface.h"

@@ -3,7 +3,7 @@
 // window, then namazu.exe hidden and waited on.
 #include "catalogue/console_command_runner.h"
 #include "catalogue/win32/win32_process_launcher.h"
-#include "indexer/win32/console_window.h"
+#include "platform/win32/console_window.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/win32_message_pump.h"
 #include "recording_user_interface.h"

@@ -1,6 +1,7 @@
 // The search dialog and the alias dialog, driven through the substitute
 // host the way a person would use them.
 #include "platform/plugin_error.h"
+#include "plugin/win32/plugin_instance.h"
 #include "sample_account.h"
 #include "search/win32/search_form.h"
 #include "search/win32/search_resource.h"
@@ -170,7 +171,7 @@ TEST_F(SearchDialogTest, ADialogThatCannotOpenIsAFailureNotACancel) {
     DestroyWindow(gone);
 
     try {
-        ShowSearchDialog(gone);
+        ShowSearchDialog(gone, TheSearchServices());
         FAIL() << "a dialog that cannot open must not read as Cancel";
     } catch (const PluginError& error) {
         EXPECT_EQ(

@@ -1,7 +1,7 @@
 #include "indexer/win32/index_dialog_window.h"
 
 #include "indexer/index_dialog.h"
-#include "indexer/win32/console_window.h"
+#include "platform/win32/console_window.h"
 #include "indexer/win32/indexer_resource.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/control_text.h"

@@ -1,10 +1,10 @@
 #include "plugin/win32/plugin_instance.h"
 
 #include "catalogue/console_command_runner.h"
-#include "platform/win32/win32_message_pump.h"
 #include "catalogue/win32/win32_process_launcher.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_message_pump.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_user_interface.h"
 #include "plugin/host_boundary.h"
@@ -37,7 +37,12 @@ struct PluginInstance {
     Win32PluginWindows Windows;
     PluginState State{Files, Host};
     PluginCore Core{State, Host, Menu, Ui, Windows};
-    IndexServices Indexer{State, Host, Files, Runner, Pump, Clock, System, Ui};
+    SearchServices Search{
+        State.Store, State.Catalogue, State.SearchFormula, State.SearchTargets, Host, Ui};
+    IndexServices Indexer{State.Store, State.Catalogue, State.IndexingRunning,
+                          Host,        Files,           Runner,
+                          Pump,        Clock,           System,
+                          Ui};
 };
 
 PluginInstance& Instance() {
@@ -69,4 +74,8 @@ ConsoleRunner& TheConsoleRunner() {
 
 IndexServices& TheIndexServices() {
     return Instance().Indexer;
+}
+
+SearchServices& TheSearchServices() {
+    return Instance().Search;
 }

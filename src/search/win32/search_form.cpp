@@ -6,14 +6,13 @@
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
 #include "platform/win32/hint_tooltips.h"
-#include "text/win32/text_encoding.h"
-#include "plugin/win32/plugin_instance.h"
 #include "search/alias_dialog.h"
 #include "search/search_dialog.h"
 #include "search/win32/alias_form.h"
 #include "search/win32/dialog_controls.h"
 #include "search/win32/popup_menus.h"
 #include "search/win32/search_resource.h"
+#include "text/win32/text_encoding.h"
 
 #include <commctrl.h>
 
@@ -311,22 +310,22 @@ private:
     HintTooltips hints_;
 };
 
-int ShowModally(HWND host, std::optional<ResultWindowStart> start) {
+int ShowModally(HWND host, SearchServices& services, std::optional<ResultWindowStart> start) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     HWND owner = start ? start->Window : host;
-    SearchDialog logic(ThePluginState(), TheHostApi(), TheUserInterface(), host);
-    TfrmSearch dialog(host, std::move(start), logic, TheUserInterface());
+    SearchDialog logic(services, host);
+    TfrmSearch dialog(host, std::move(start), logic, services.Ui);
     return dialog.ShowModal(owner, IDD_SEARCH) == 1 ? 1 : 2;
 }
 
 } // namespace
 
-int ShowSearchDialog(HWND host) {
-    return ShowModally(host, std::nullopt);
+int ShowSearchDialog(HWND host, SearchServices& services) {
+    return ShowModally(host, services, std::nullopt);
 }
 
-int ShowSearchDialogOverResult(HWND host, HWND resultWindow,
+int ShowSearchDialogOverResult(HWND host, SearchServices& services, HWND resultWindow,
                                const std::vector<std::string>& keywordItems) {
-    return ShowModally(host, ResultWindowStart{resultWindow, keywordItems});
+    return ShowModally(host, services, ResultWindowStart{resultWindow, keywordItems});
 }

@@ -1,6 +1,6 @@
 #include "settings/win32/settings_dialog.h"
 
-#include "indexer/win32/console_window.h"
+#include "platform/win32/console_window.h"
 #include "platform/plugin_error.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/control_text.h"

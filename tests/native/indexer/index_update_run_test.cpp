@@ -41,7 +41,10 @@ protected:
         private:
             IndexUpdateRunTest& test_;
         } watching(*this);
-        IndexServices watched{state, host, files, watching, pump, clock, system, ui};
+        IndexServices watched{state.Store, state.Catalogue, state.IndexingRunning,
+                              host,        files,           watching,
+                              pump,        clock,           system,
+                              ui};
         IndexUpdateRun watchedRun(watched, view, kHost);
         return watchedRun.Run(dialog);
     }
@@ -143,7 +146,10 @@ TEST_F(IndexUpdateRunTest, TemporaryDirectoryTakesTheIndexButNeverTheFileList) {
         std::map<std::string, std::string> Seen;
     } builder;
     builder.Files = &files;
-    IndexServices withBuilder{state, host, files, builder, pump, clock, system, ui};
+    IndexServices withBuilder{state.Store, state.Catalogue, state.IndexingRunning,
+                              host,        files,           builder,
+                              pump,        clock,           system,
+                              ui};
     dialog.ClickCheck(1, true);
     IndexUpdateRun(withBuilder, view, kHost).Run(dialog);
 
@@ -247,7 +253,10 @@ TEST_F(IndexUpdateRunTest, IndexDirectoryThatCannotBeMadeIsLeftToMknmz) {
         bool MakeDirectory(const std::string&) override { return false; }
     } refusing;
     refusing.Files = files.Files;
-    IndexServices withRefusing{state, host, refusing, runner, pump, clock, system, ui};
+    IndexServices withRefusing{state.Store, state.Catalogue, state.IndexingRunning,
+                               host,        refusing,        runner,
+                               pump,        clock,           system,
+                               ui};
     dialog.ClickCheck(1, true);
     dialog.ClickCheck(4, true);
     EXPECT_TRUE(IndexUpdateRun(withRefusing, view, kHost).Run(dialog));

@@ -8,7 +8,7 @@ namespace {
 
 class SearchDialogTest : public ::testing::Test, public SearchFixture {
 protected:
-    SearchDialog dialog{State, Host, Ui, HostWindow};
+    SearchDialog dialog{Services, HostWindow};
 
     std::string Stored(const std::string& section, const std::string& key) {
         return ProfileDocument(SettingsFile()).Read(section, key, "<absent>");
@@ -116,7 +116,7 @@ TEST_F(SearchDialogTest, AppliedAliasIsSavedAndReappliedOnTheNextOpening) {
     dialog.Search(keyword);
     EXPECT_EQ(Stored("Search", "Alias"), "A");
 
-    SearchDialog reopened{State, Host, Ui, HostWindow};
+    SearchDialog reopened{Services, HostWindow};
     State.SearchTargets.clear();
     reopened.FormCreate();
     EXPECT_EQ(reopened.Targets().CurrentAlias(), "A");

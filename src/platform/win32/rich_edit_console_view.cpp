@@ -1,4 +1,4 @@
-#include "indexer/win32/rich_edit_console_view.h"
+#include "platform/win32/rich_edit_console_view.h"
 
 #include "text/win32/text_encoding.h"
 
