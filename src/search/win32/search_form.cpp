@@ -68,8 +68,7 @@ protected:
 
 private:
     INT_PTR FormCreate() {
-        for (const NamedControl& control : kControls)
-            NameControl(Item(control.Id), control.Name);
+        NameControls(Handle(), kControls);
         CreateHint();
         SetUpHeaderControls();
         logic_.FormCreate();
