@@ -268,9 +268,12 @@ TEST_F(IndexDialogTest, IndexCommandDuringARunIsRefused) {
     EXPECT_FALSE(IsWindowEnabled(dialog));
     EXPECT_EQ(GetWindow(busy, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongW(busy, GWL_STYLE) & WS_MINIMIZEBOX, 0);
-    // A console window refuses to close while its capture runs.
-    ui::CloseWindow(busy);
-    Sleep(500);
+    // A console window refuses to close while its capture runs; the request
+    // is sent, so it has been handled when the check comes.
+    DWORD_PTR closeResult = 0;
+    EXPECT_NE(
+        SendMessageTimeoutW(busy, WM_CLOSE, 0, 0, SMTO_NORMAL, ui::DefaultTimeoutMs, &closeResult),
+        0);
     EXPECT_TRUE(IsWindow(busy));
     EXPECT_EQ(ui::WindowText(busy), L"「仕事」フォルダのインデックス作成中...");
     ui::PickMenuCommand(folderWindow, kIndexCommandId);

@@ -50,16 +50,21 @@ std::string ReadBytes(const std::wstring& path) {
     return content;
 }
 
-// Polls until the control shows the text; returns what it shows last.
-std::string WaitForText(HWND control, const std::string& expected) {
-    std::string text;
+// Polls read() until it gives expected, for five seconds at most; returns
+// what it gave last.
+template <typename Read> std::string WaitForValue(Read read, const std::string& expected) {
+    std::string value;
     for (int i = 0; i < 50; ++i) {
-        text = ShiftJisFromWide(ui::WindowText(control));
-        if (text == expected)
+        value = read();
+        if (value == expected)
             break;
         Sleep(100);
     }
-    return text;
+    return value;
+}
+
+std::string WaitForText(HWND control, const std::string& expected) {
+    return WaitForValue([control] { return ShiftJisFromWide(ui::WindowText(control)); }, expected);
 }
 
 // An account on drive Z: whose catalogue is, by position: 0 郵便受け,
@@ -95,6 +100,10 @@ protected:
     std::string Stored(const std::string& section, const std::string& key) const {
         return ProfileDocument(ReadBytes(IniPath())).Read(section, key, "<absent>");
     }
+    std::string WaitForStored(const std::string& section, const std::string& key,
+                              const std::string& expected) const {
+        return WaitForValue([&] { return Stored(section, key); }, expected);
+    }
 
     // Starts the host on the account and opens the search dialog from its menu.
     HWND OpenSearchDialog(ui::ChildProcess& host) {
@@ -120,6 +129,17 @@ protected:
     }
     static void Press(HWND dialog, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(dialog, GetDlgCtrlID(Named(dialog, name)))) << name;
+    }
+    // A click sent, not posted: it returns once the dialog has handled it, so
+    // text set afterwards cannot overtake it. For buttons that open no window.
+    static void PressAndWait(HWND dialog, const char* name) {
+        HWND button = Named(dialog, name);
+        DWORD_PTR result = 0;
+        EXPECT_NE(SendMessageTimeoutW(
+                      dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                      reinterpret_cast<LPARAM>(button), SMTO_NORMAL, ui::DefaultTimeoutMs, &result),
+                  0)
+            << name;
     }
     // A folder item chosen while Shift is held down, as a person would.
     static void ShiftPick(HWND dialog, int commandId) {
@@ -299,14 +319,13 @@ TEST_F(SearchDialogTest, SearchCommitsPickedFoldersAndHeaderConditions) {
 
     SetText(dialog, "cboHeaderName", "Subject:");
     SetText(dialog, "edtHeaderKeyword", " 会議 ");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboHeaderName", "from:");
     SetText(dialog, "edtHeaderKeyword", "info");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboHeaderName", "X-Mailer:");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboKeyword", " 予算 ");
-    Sleep(200);
     EXPECT_EQ(SendMessageW(Named(dialog, "lstHeader"), LVM_GETITEMCOUNT, 0, 0), 2);
 
     Press(dialog, "btnSearch");
@@ -384,8 +403,7 @@ TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
         ASSERT_NE(confirm, nullptr);
         EXPECT_TRUE(ui::PressButtonById(confirm, IDYES));
         EXPECT_TRUE(ui::WaitForWindowGone(confirm));
-        Sleep(200);
-        EXPECT_EQ(Stored("Alias", "Max"), "0");
+        EXPECT_EQ(WaitForStored("Alias", "Max", "0"), "0");
         EXPECT_EQ(Text(dialog, "edtFolderName"), "私用, 会議");
 
         ui::PickMenuCommand(dialog, IDM_ALIAS_DELETE);
