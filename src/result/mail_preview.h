@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/file_system.h"
+#include "platform/handles.h"
+#include "platform/host_api.h"
+#include "platform/user_interface.h"
+#include "result/result_list.h"
+#include "settings/settings_record.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The mail on display. Outlives the result window, so that the host can be
+// handed the last mail shown in an earlier one.
+struct MailSelection {
+    int CurrentIndex = 0; // in Clickables
+    std::string CurrentMailPath;
+};
+
+// What the mail pane shows for one hit.
+struct MailView {
+    // The file's lines joined with CR LF, its last line break kept; empty
+    // when the file could not be read.
+    std::string Text;
+    // The number of lines before the last line break; a caret on the line
+    // after them has nowhere further to page.
+    int32_t LineCount = 0;
+    // The first line of the body, scrolled to the top; the caret goes to its
+    // start, TopCharacter in RichEdit positions.
+    int32_t TopLine = 0;
+    int32_t TopCharacter = 0;
+    std::string Subject; // pnlSubject's caption
+};
+
+// The line the pane scrolls to: the first non-empty line after the first
+// empty one, the line count when only empty lines follow, or 0 without an
+// empty line.
+size_t BodyLine(const std::vector<std::string>& lines);
+
+// The mail's text as the pane shows it. Only a text with an escape byte can
+// hold JIS; any other text is shown as it is.
+std::string MailText(HostApi& host, const std::string& fileText, bool convertJis);
+
+// The name the host opens a mail by: mailPath without as many leading bytes
+// as mailbox has, and without the extension of its last component.
+std::string MailboxRelativeName(const std::string& mailPath, const std::string& mailbox);
+
+class MailPreview {
+public:
+    MailPreview(FileSystem& files, HostApi& host, UserInterface& ui, const HitList& hits,
+                MailSelection& selection)
+        : files_(files), host_(host), ui_(ui), hits_(hits), selection_(selection) {}
+
+    // Shows hit index; nothing when there is no such hit. A file that cannot
+    // be read is reported and gives an empty text, and the hit is still the
+    // current one.
+    std::optional<MailView> ShowMail(int index, bool convertJis);
+    std::optional<MailView> ShowPrevious(bool convertJis) {
+        return ShowMail(selection_.CurrentIndex - 1, convertJis);
+    }
+    std::optional<MailView> ShowNext(bool convertJis) {
+        return ShowMail(selection_.CurrentIndex + 1, convertJis);
+    }
+
+    // Hands the current mail to the host; true when the result window is
+    // to close, false when it is to come back whenever the host's window
+    // is active.
+    bool OpenInHost(WindowHandle hostWindow, const TSettings& settings);
+
+private:
+    FileSystem& files_;
+    HostApi& host_;
+    UserInterface& ui_;
+    const HitList& hits_;
+    MailSelection& selection_;
+};
