@@ -142,16 +142,20 @@ protected:
             << name;
     }
     // A folder item chosen while Shift is held down, as a person would.
+    // The test shares the dialog thread's key state while it holds Shift, so
+    // the dialog sees it at once, with no input event in flight.
     static void ShiftPick(HWND dialog, int commandId) {
-        INPUT shift[2] = {};
-        shift[0].type = shift[1].type = INPUT_KEYBOARD;
-        shift[0].ki.wVk = shift[1].ki.wVk = VK_SHIFT;
-        shift[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(1, &shift[0], sizeof(INPUT));
-        Sleep(300);
+        const DWORD dialogThread = GetWindowThreadProcessId(dialog, nullptr);
+        ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), dialogThread, TRUE));
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        const BYTE shiftBefore = keys[VK_SHIFT];
+        keys[VK_SHIFT] = 0x80;
+        SetKeyboardState(keys);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-        SendInput(1, &shift[1], sizeof(INPUT));
-        Sleep(100);
+        keys[VK_SHIFT] = shiftBefore;
+        SetKeyboardState(keys);
+        AttachThreadInput(GetCurrentThreadId(), dialogThread, FALSE);
     }
     // The tooltip the control shows once the mouse rests on it.
     static std::string HintOver(DWORD processId, HWND control) {
