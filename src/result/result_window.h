@@ -53,8 +53,8 @@ public:
 private:
     void SearchWith(const std::string& formula);
     template <typename Work> void Guarded(Work work);
-    TSettings& Settings() { return services_.State.Store.Settings; }
-    const TSettings& Settings() const { return services_.State.Store.Settings; }
+    TSettings& Settings() { return services_.Search.Store.Settings; }
+    const TSettings& Settings() const { return services_.Search.Store.Settings; }
 
     ResultServices& services_;
     ResultView& view_;

@@ -4,7 +4,7 @@
 // result, searches again with a phrase from the reopened search dialog and
 // with other options, and stores them on closing.
 #include "catalogue/path_utilities.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 #include "result/win32/result_resource.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
@@ -32,8 +32,7 @@ const int kMinutesRow = 5;
 class ResultWindowTest : public testing::Test {
 protected:
     void GenerateAccount() {
-        stem_ = "/tmp/TarnwickResult" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(GetTickCount());
+        stem_ = NewTmpDirectory("TarnwickResult");
         ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + stem_ +
                                       "/acc' --mails 3 --folders 2",
                                   stem_));
@@ -48,7 +47,7 @@ protected:
 
     // Index the two folders at once on opening, hidden, then close.
     void WriteSettings(const std::string& extra = "") {
-        const std::string bin = ui::ToSjis(ui::ProgramDirectory());
+        const std::string bin = ShiftJisFromWide(ui::ProgramDirectory());
         WriteBytes(Ini(), "[Mknmz]\r\nAsk=0\r\nShowWindow=0\r\nCloseOnFinish=1\r\n"
                           "UsePreviousTarget=1\r\nTargetFolderCount=2\r\nFolder1=2:仕事\r\n"
                           "Folder2=5:会議録\r\n" +
@@ -79,7 +78,7 @@ protected:
         return control;
     }
     static std::string Text(HWND window, const char* name) {
-        return ui::ToSjis(ui::WindowText(Named(window, name)));
+        return ShiftJisFromWide(ui::WindowText(Named(window, name)));
     }
     static void Press(HWND window, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
@@ -142,7 +141,8 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     auto host = StartHost(L"menu:index menu:search");
     HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
     ASSERT_NE(dialog, nullptr) << host->Output();
-    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+    // Sent, so that the Shift pick after it cannot overtake it.
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_FOLDER_FIRST + kWorkRow, 0), 0);
     ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + kMinutesRow));
     ASSERT_EQ(Text(dialog, "edtFolderName"), "仕事, 会議録");
     SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
@@ -198,7 +198,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     Press(window, "btnViewCommandLine");
     const std::string view = WaitForPane(window, "WorkDir: ");
     const std::string commandLine =
-        "\"" + ui::ToSjis(ui::ProgramDirectory()) +
+        "\"" + ShiftJisFromWide(ui::ProgramDirectory()) +
         "namazu.exe\" --sort=field:date --max=\"50\" "
         "--output=\"result.txt\"  \"\\\"zebra crossing\\\"\" +b001 +b003/b004";
     EXPECT_EQ(view, "WorkDir: \r\n" + account_ + "Namazu\r\n\r\nCommandLine: \r\n" + commandLine +
@@ -221,8 +221,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
 // quotes a value with spaces and escapes the trail byte 0x5C of ソ, so that
 // every hit names its real mail file.
 TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails) {
-    const std::string root = "/tmp/TarnwickSpaces" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(GetTickCount());
+    const std::string root = NewTmpDirectory("TarnwickSpaces");
     stem_ = root;
     // ソフト in UTF-8, as the Linux side names the directory.
     const std::string linuxAccount =
@@ -245,7 +244,6 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
     ASSERT_NE(dialog, nullptr) << host->Output();
     ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
     SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
-    Sleep(200);
     Press(dialog, "btnSearch");
     HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
     ASSERT_NE(window, nullptr) << host->Output();
