@@ -2,10 +2,10 @@
 // NULs: the catalogue lists each folder at most once, with a title, below
 // its container and at its depth.
 #include "catalogue/folder_catalogue.h"
-#include "catalogue/shift_jis.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_host.h"
 #include "fuzz_support.h"
+#include "text/shift_jis.h"
 
 #include <set>
 

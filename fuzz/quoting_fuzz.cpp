@@ -1,11 +1,15 @@
 // Arguments cut at NULs, each quoted and joined after a program name: the
-// C runtime's splitting gives back the same arguments, byte for byte.
+// C runtime's splitting gives back the same arguments, byte for byte, but
+// for a lead byte cut off at the end.
 #include "bridge/command_line.h"
-#include "bridge/shift_jis_scan.h"
 #include "fuzz_support.h"
 #include "result/namazu_command_line.h"
 
 namespace {
+
+bool IsShiftJisLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 // A lead byte at the very end has lost its trail byte: no character.
 std::string WholeCharacters(const std::string& text) {

@@ -122,7 +122,8 @@ TEST(NamazuCommandLineTest, FormulaReachesTheProgramAsOneArgument) {
 TEST(NamazuCommandLineTest, FormulaCutInsideACharacterStaysOneArgument) {
     // A history entry cut in a hand-edited tarnwick.ini can end in a lone
     // lead byte.
-    for (const std::string& formula : {"予算\x95", "a\\\x81", "\x81"}) {
+    const std::vector<std::string> formulas = {"予算\x95", "a\\\x81", "\x81"};
+    for (const std::string& formula : formulas) {
         SCOPED_TRACE(formula);
         const std::vector<std::string> arguments = SearchArguments(formula, "+b001");
         ASSERT_EQ(arguments.size(), 3u);
