@@ -153,6 +153,7 @@ void SearchRun::ShowResultFile(const std::string& resultFile, const ResultOption
     }
     const RenderOptions render = ResultRenderOptions(
         Settings(), services_.State.Catalogue, services_.State.SearchTargets, !options.NoColour);
-    view_.ShowResult(RenderResult(*bytes, render, services_.State.Hits));
+    HitList& hits = services_.State.Hits;
+    view_.ShowResult(RenderResult(*bytes, render, hits), hits.Positions);
     services_.Files.RemoveFile(resultFile);
 }

@@ -15,8 +15,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -123,6 +126,75 @@ std::string Mail(const std::string& body) {
            "Subject: walk\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=us-ascii\r\n"
            "\r\n" +
            body + "\r\n";
+}
+
+// A JIS-coded mail with a MIME-encoded Japanese subject, gap (empty lines)
+// after its header and a body long enough to be scrolled to its first line.
+std::string JisMail(const std::string& subject, const std::string& gap,
+                    const std::string& firstLine) {
+    std::string mail = "Date: Mon, 01 Jan 2001 09:00:00 +0900\r\nFrom: a@example.jp\r\n"
+                       "To: b@example.jp\r\nSubject: " +
+                       subject +
+                       "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; "
+                       "charset=ISO-2022-JP\r\n" +
+                       gap + firstLine + "\r\n";
+    for (int line = 1; line <= 40; ++line)
+        mail += "aquarium line " + std::to_string(line) + "\r\n";
+    return mail;
+}
+
+// A hit as the result pane shows it, in RichEdit positions.
+struct ShownHit {
+    int TitleStart;
+    int TitleEnd; // the title's last character
+    int UriStart;
+    std::wstring Title;
+    std::wstring Uri;
+};
+
+// The pane's text with one position per line break, as RichEdit counts.
+std::wstring PaneCharacters(HWND pane) {
+    std::wstring text = ui::WindowText(pane);
+    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at))
+        text.erase(at + 1, 1);
+    return text;
+}
+
+// Title lines end in the Japanese score marker and each URI line names a
+// mail of the account.
+std::vector<ShownHit> FindHits(const std::wstring& text, const std::wstring& uriPrefix) {
+    std::vector<ShownHit> hits;
+    const std::wstring marker = L" (スコア:";
+    for (size_t line = 0; line < text.size(); line = text.find(L'\r', line) + 1) {
+        const size_t end = std::min(text.find(L'\r', line), text.size());
+        const std::wstring content = text.substr(line, end - line);
+        const size_t score = content.rfind(marker);
+        if (score != std::wstring::npos && std::iswdigit(content[0])) {
+            hits.push_back({static_cast<int>(line), static_cast<int>(line + score - 1), 0,
+                            content.substr(0, score), L""});
+        } else if (!hits.empty() && content.compare(0, uriPrefix.size(), uriPrefix) == 0) {
+            hits.back().UriStart = static_cast<int>(line);
+            hits.back().Uri = content.substr(0, content.find(L' '));
+        }
+        if (end == text.size())
+            break;
+    }
+    return hits;
+}
+
+// Polls until done() holds; false after the timeout.
+template <typename Done> bool WaitUntil(Done done) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > ui::DefaultTimeoutMs)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+int Caret(HWND pane) {
+    return LOWORD(SendMessageW(pane, EM_GETSEL, 0, 0));
 }
 
 size_t Count(const std::string& text, const std::string& part) {
@@ -263,6 +335,91 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
         ++hits;
     }
     EXPECT_GE(hits, 1u) << result;
+    ui::CloseWindow(window);
+    EXPECT_TRUE(host->WaitForExit().has_value());
+}
+
+// Two JIS mails with Japanese subjects hold the word searched for. Their
+// hits are coloured, N, N and P step between them, Enter shows the first in
+// Shift-JIS at its first body line, and Shift+Enter hands it to the host by
+// its mailbox-relative name.
+TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHost) {
+    GenerateAccount();
+    const std::string work = account_ + "user001.box\\";
+    // 水族館の予定 with 水族館へ行きます。, and 水族館の感想 after two empty
+    // lines with 水族館は楽しかった。
+    WriteBytes(work + "98.alm", JisMail("=?ISO-2022-JP?B?GyRCP2VCMjRbJE5NPURqGyhC?=", "\r\n",
+                                        "\x1B$B?eB24[$X9T$-$^$9!#\x1B(B"));
+    WriteBytes(work + "99.alm", JisMail("=?ISO-2022-JP?B?GyRCP2VCMjRbJE40NkFbGyhC?=", "\r\n\r\n",
+                                        "\x1B$B?eB24[$O3Z$7$+$C$?!#\x1B(B"));
+    WriteSettings();
+    auto host = StartHost(L"menu:index menu:search");
+    HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
+    ASSERT_NE(dialog, nullptr) << host->Output();
+    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"aquarium"));
+    Press(dialog, "btnSearch");
+    HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
+    ASSERT_NE(window, nullptr) << host->Output();
+    const std::string result = WaitForPane(window, "検索結果\r\n");
+
+    HWND pane = Named(window, "edtResult");
+    const std::wstring uriPrefix = WideFromShiftJis("/Z|" + stem_ + "/acc/user001.box/");
+    const std::vector<ShownHit> hits = FindHits(PaneCharacters(pane), uriPrefix);
+    ASSERT_EQ(hits.size(), 2u) << result;
+    for (const ShownHit& hit : hits) {
+        SCOPED_TRACE(ui::ToSjis(hit.Title));
+        ASSERT_GT(hit.UriStart, hit.TitleEnd);
+        for (int character : {hit.TitleStart, hit.TitleEnd}) {
+            const std::optional<CHARFORMAT2W> title = ui::CharacterFormat(pane, character);
+            ASSERT_TRUE(title);
+            EXPECT_EQ(title->crTextColor, RGB(0, 0, 255)) << character;
+            EXPECT_EQ(title->dwEffects & (CFE_BOLD | CFE_UNDERLINE | CFE_AUTOCOLOR),
+                      static_cast<DWORD>(CFE_BOLD | CFE_UNDERLINE));
+        }
+        const std::optional<CHARFORMAT2W> score = ui::CharacterFormat(pane, hit.TitleEnd + 1);
+        ASSERT_TRUE(score);
+        EXPECT_EQ(score->dwEffects & (CFE_BOLD | CFE_UNDERLINE), 0u);
+        EXPECT_TRUE((score->dwEffects & CFE_AUTOCOLOR) != 0 || score->crTextColor == 0);
+        const std::optional<CHARFORMAT2W> uri = ui::CharacterFormat(pane, hit.UriStart);
+        ASSERT_TRUE(uri);
+        EXPECT_EQ(uri->crTextColor, RGB(0, 128, 128));
+        EXPECT_EQ(uri->dwEffects & CFE_BOLD, 0u);
+    }
+
+    SendMessageW(pane, EM_SETSEL, 0, 0);
+    SendMessageW(pane, WM_CHAR, L'n', 0);
+    EXPECT_EQ(Caret(pane), hits[0].UriStart);
+    SendMessageW(pane, WM_CHAR, L'N', 0);
+    EXPECT_EQ(Caret(pane), hits[1].UriStart);
+    SendMessageW(pane, WM_CHAR, L'p', 0);
+    EXPECT_EQ(Caret(pane), hits[0].TitleStart);
+
+    // Posted, so that an error box could not hold the test.
+    PostMessageW(pane, WM_CHAR, L'\r', 0);
+    HWND subject = Named(window, "pnlSubject");
+    WaitUntil([&] { return !ui::WindowText(subject).empty(); });
+    EXPECT_EQ(ui::WindowText(subject), hits[0].Title);
+    HWND mail = Named(window, "edtMail");
+    EXPECT_TRUE(IsWindowVisible(mail));
+    const bool plan = hits[0].Uri == uriPrefix + L"98.alm";
+    const std::wstring firstLine = plan ? L"水族館へ行きます。" : L"水族館は楽しかった。";
+    const std::wstring shown = PaneCharacters(mail);
+    EXPECT_EQ(shown.find(L'\x1B'), std::wstring::npos);
+    const size_t body = shown.find(L"\r" + firstLine + L"\r");
+    ASSERT_NE(body, std::wstring::npos) << ui::ToSjis(shown);
+    const LRESULT top = SendMessageW(mail, EM_GETFIRSTVISIBLELINE, 0, 0);
+    EXPECT_GT(top, 6);
+    EXPECT_EQ(SendMessageW(mail, EM_LINEINDEX, top, 0), static_cast<LRESULT>(body + 1));
+    EXPECT_EQ(Caret(mail), static_cast<int>(body + 1));
+
+    ASSERT_TRUE(ui::SendWithShift(mail, WM_KEYDOWN, VK_RETURN, 0));
+    const std::string opened = ", acc\\user001.box\\" + std::string(plan ? "98" : "99") + ", 1)";
+    EXPECT_TRUE(WaitUntil([&] {
+        return host->Output().find("APAFolderOpenMail(") != std::string::npos &&
+               host->Output().find(opened) != std::string::npos;
+    })) << host->Output();
+    EXPECT_TRUE(IsWindow(window)) << "CloseOnMailView is off";
     ui::CloseWindow(window);
     EXPECT_TRUE(host->WaitForExit().has_value());
 }

@@ -1,6 +1,7 @@
 #include "fakes/fake_console_runner.h"
 #include "fakes/fake_shell.h"
 #include "indexer/index_dialog_fakes.h"
+#include "result/namazu_samples.h"
 #include "result/result_window.h"
 #include "search/search_fixture.h"
 #include "settings/profile_document.h"
@@ -45,6 +46,11 @@ public:
     std::string Clipboard;
     bool FontChosen = false;
     std::vector<PaneFont> FontPresets;
+    std::vector<int32_t> Carets;
+    std::vector<std::string> Subjects; // of the mails shown
+    bool MailPageInFront = false;
+    bool ReturnTimerStarted = false;
+    bool Closed = false;
 
     WindowHandle Window() override { return reinterpret_cast<WindowHandle>(0x99); }
     std::string KeywordText() override { return Keyword; }
@@ -56,7 +62,17 @@ public:
     void SetWindowEnabled(bool enabled) override { WindowEnabled = enabled; }
     void ShowResultPage() override {}
     void ShowPaneText(const std::string& text) override { PaneTexts.push_back(text); }
-    void ShowResult(const RenderedResult& result) override { PaneTexts.push_back(result.Text); }
+    void ShowResult(const RenderedResult& result, const PanePositions&) override {
+        PaneTexts.push_back(result.Text);
+    }
+    void SetResultCaret(int32_t character) override { Carets.push_back(character); }
+    void ShowMailPage(const MailView& mail) override {
+        MailPageInFront = true;
+        Subjects.push_back(mail.Subject);
+    }
+    bool IsMailPageInFront() override { return MailPageInFront; }
+    void StartReturnTimer() override { ReturnTimerStarted = true; }
+    void CloseWindow() override { Closed = true; }
     void CopyToClipboard(const std::string& text) override { Clipboard = text; }
     bool PickFont(PaneFont& font) override {
         FontPresets.push_back(font);
@@ -306,6 +322,53 @@ TEST_F(ResultWindowTest, FontCommandsAndNamazuHelp) {
     EXPECT_EQ(Shell.Opened,
               (std::vector<std::string>{"c:\\nmz\\share\\namazu\\doc\\ja\\manual.html",
                                         "c:\\nmz\\doc\\ja\\manual.html"}));
+}
+
+TEST_F(ResultWindowTest, HitsOpenInTheMailPaneWhichStepsReloadsAndHandsTheMailToTheHost) {
+    const std::string result = Namazu20Result("\n");
+    Runner.Output = result.c_str();
+    Files.Files["C:\\al\\acc\\inbox.box\\3.alm"] = "Subject: x\r\n\r\nbody\r\n";
+    Host.Mailbox = "C:\\al\\";
+    Open("[Result]\r\nCloseOnMailView=0\r\n");
+    State.SearchTargets = {0};
+    State.SearchFormula = "予算";
+    window.FormActivate();
+    const HitList& hits = State.Hits;
+    ASSERT_EQ(hits.HitCount(), 3);
+    const auto caretAt = [&](int32_t offset) { return hits.Positions.ToCharacter(offset); };
+
+    window.edtResultNextHit(0);
+    window.edtResultNextHit(View.Carets.back());
+    window.edtResultPreviousHit(View.Carets.back());
+    ASSERT_EQ(View.Carets.size(), 3u);
+    EXPECT_EQ(hits.Positions.ToOffset(View.Carets[0]), hits.Clickables[0].UriStart);
+    EXPECT_EQ(hits.Positions.ToOffset(View.Carets[1]), hits.Clickables[1].UriStart);
+    EXPECT_EQ(hits.Positions.ToOffset(View.Carets[2]), hits.Clickables[0].TitleStart);
+
+    window.edtResultMouseUp(PaneCursor::HandPoint, true, caretAt(hits.Clickables[1].TitleEnd));
+    window.edtResultMouseUp(PaneCursor::Default, false, caretAt(hits.Clickables[1].TitleEnd));
+    EXPECT_TRUE(View.Subjects.empty()) << "a drag and a click beside the hits open nothing";
+    window.edtResultMouseUp(PaneCursor::HandPoint, false, caretAt(hits.Clickables[1].TitleEnd));
+    EXPECT_EQ(View.Subjects, (std::vector<std::string>{"2. 表計算の予算"}));
+    window.ConvertClick(false);
+    View.MailPageInFront = false;
+    window.ConvertClick(true);
+    EXPECT_EQ(View.Subjects.size(), 2u) << "reloaded only while the mail page is in front";
+
+    window.OpenInHost();
+    EXPECT_TRUE(View.ReturnTimerStarted);
+    EXPECT_FALSE(View.Closed);
+    window.btnNextClick();
+    window.btnNextClick();
+    window.edtResultEnter(caretAt(hits.Clickables[2].UriEnd + 1));
+    EXPECT_EQ(View.Subjects.back(), "3. Re: lunch");
+    EXPECT_EQ(View.Subjects.size(), 3u) << "nothing after the last hit";
+    EXPECT_EQ(BoxTexts(),
+              (std::vector<std::string>{"message:C:\\al\\acc\\予定表\\2.alm を開けません"}));
+    State.Store.Settings.CloseOnMailView = "1";
+    window.OpenInHost();
+    EXPECT_TRUE(View.Closed);
+    EXPECT_EQ(Host.OpenedMails, (std::vector<std::string>{"acc\\inbox.box\\3", "acc\\予定表\\2"}));
 }
 
 } // namespace
