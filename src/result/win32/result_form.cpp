@@ -255,6 +255,8 @@ void TfrmResult::FormCreate() {
         tab.pszText = const_cast<wchar_t*>(captions[i]);
         SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&tab));
     }
+    // The pages' controls lie over the tab control, which paints around them.
+    SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     PutHelpMenuAtRightEnd();
     ShowPage(0);
 
@@ -526,7 +528,7 @@ void TfrmResult::ShowResult(const RenderedResult& result, const PanePositions& p
     ShowColouredResult(result.Text, result.Colours, positions);
     SetCaret(pane, 0);
     SendMessageW(pane, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(pane, nullptr, TRUE);
+    RedrawWindow(pane, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
 }
 
 void TfrmResult::ShowColouredResult(const std::string& text,
@@ -548,7 +550,7 @@ void TfrmResult::ShowMailPage(const MailView& mail) {
     SetControlText(subject, mail.Subject);
     UpdateWindow(subject);
     SendMessageW(pane, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(pane, nullptr, TRUE);
+    RedrawWindow(pane, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
 }
 
 LRESULT CALLBACK TfrmResult::PaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam,
