@@ -193,6 +193,17 @@ template <typename Done> bool WaitUntil(Done done) {
     return true;
 }
 
+// A left click on a character of a RichEdit pane, each message handled
+// before the next is sent.
+void ClickCharacter(HWND pane, int character) {
+    const LRESULT corner = SendMessageW(pane, EM_POSFROMCHAR, character, 0);
+    const LPARAM inside = MAKELPARAM(LOWORD(corner) + 2, HIWORD(corner) + 2);
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+        SendMessageTimeoutW(pane, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, inside,
+                            SMTO_NORMAL, ui::DefaultTimeoutMs, nullptr);
+    }
+}
+
 int Caret(HWND pane) {
     return LOWORD(SendMessageW(pane, EM_GETSEL, 0, 0));
 }
@@ -412,6 +423,27 @@ TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHos
     EXPECT_GT(top, 6);
     EXPECT_EQ(SendMessageW(mail, EM_LINEINDEX, top, 0), static_cast<LRESULT>(body + 1));
     EXPECT_EQ(Caret(mail), static_cast<int>(body + 1));
+
+    // Space and Backspace page with the caret on the top line.
+    for (wchar_t key : {L' ', L'\b'}) {
+        const LRESULT before = SendMessageW(mail, EM_GETFIRSTVISIBLELINE, 0, 0);
+        SendMessageW(mail, WM_CHAR, key, 0);
+        const LRESULT after = SendMessageW(mail, EM_GETFIRSTVISIBLELINE, 0, 0);
+        EXPECT_EQ(after > before, key == L' ') << before << " " << after;
+        EXPECT_EQ(Caret(mail), SendMessageW(mail, EM_LINEINDEX, after, 0));
+    }
+
+    // Back in the list, a click beside the second title opens nothing, one
+    // on its last character opens it, and P in the mail pane goes back.
+    SendMessageW(mail, WM_CHAR, L'\r', 0);
+    EXPECT_TRUE(IsWindowVisible(pane));
+    ClickCharacter(pane, hits[1].TitleEnd + 1);
+    EXPECT_TRUE(IsWindowVisible(pane));
+    ClickCharacter(pane, hits[1].TitleEnd);
+    EXPECT_EQ(ui::WindowText(subject), hits[1].Title);
+    EXPECT_TRUE(IsWindowVisible(mail));
+    SendMessageW(mail, WM_CHAR, L'p', 0);
+    EXPECT_EQ(ui::WindowText(subject), hits[0].Title);
 
     ASSERT_TRUE(ui::SendWithShift(mail, WM_KEYDOWN, VK_RETURN, 0));
     const std::string opened = ", acc\\user001.box\\" + std::string(plan ? "98" : "99") + ", 1)";
