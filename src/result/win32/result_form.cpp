@@ -579,7 +579,7 @@ LRESULT TfrmResult::OnPaneMessage(HWND pane, UINT message, WPARAM wParam, LPARAM
             OnResultMouseMove(lParam);
         break;
     case WM_SETCURSOR:
-        if (isResult && OnResultSetCursor())
+        if (isResult && LOWORD(lParam) == HTCLIENT && OnResultSetCursor())
             return TRUE;
         break;
     case WM_LBUTTONUP:
