@@ -3,7 +3,7 @@
 // alone, hidden and waited on. Works the substitute host from outside, as a
 // person would, on an account whose indexes and settings are ready.
 //   search_benchmark.exe ACCOUNT_DIR
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 #include "stopwatch.h"
 #include "ui_automation.h"
 
@@ -32,7 +32,7 @@ double Median(std::vector<double> times) {
 }
 
 std::string PaneText(HWND window) {
-    return ui::ToSjis(ui::WindowText(ui::FindControlByName(window, "edtResult")));
+    return ShiftJisFromWide(ui::WindowText(ui::FindControlByName(window, "edtResult")));
 }
 
 // Waits until the pane begins with start and the window takes input again.

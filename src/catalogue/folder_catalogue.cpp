@@ -1,6 +1,6 @@
 #include "catalogue/folder_catalogue.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "settings/profile_file.h"
 
 #include <cstdio>

@@ -1,9 +1,9 @@
 #include "indexer/index_update_run.h"
 
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
 #include "indexer/drive_substitution.h"
 #include "indexer/mknmz_command_line.h"
+#include "text/shift_jis.h"
 
 #include <cstdio>
 #include <optional>
@@ -112,7 +112,7 @@ void IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
         target.FolderPath = folder.Path;
         target.OutputDir = *handedOver;
         target.AccountDir = services_.Host.GetAccount(host_);
-        target.RelativePath = services_.State.Catalogue.AccountRelativePath(folder.Path);
+        target.RelativePath = services_.Catalogue.AccountRelativePath(folder.Path);
         BuildIndex(folder, target);
     } else {
         ReportUnusableOutputDir(outputDir);
@@ -134,7 +134,7 @@ void IndexUpdateRun::BuildIndex(const TFolderInfo& folder, const MknmzTarget& ta
         commandLine = SubstitutedMknmzCommandLine(Settings(), target, *drive);
         captureDir = std::string(1, *drive) + ":\\";
     }
-    IndexingRunningMark running(services_.State.IndexingRunning);
+    IndexingRunningMark running(services_.IndexingRunning);
     RunMknmz(folder, commandLine, captureDir);
     if (drive)
         substitution.Remove(*drive, target.OutputDir);
@@ -192,8 +192,5 @@ void IndexUpdateRun::RunAndWait(const std::string& commandLine, const std::strin
     if (!process)
         return;
     view_.SetEnabled(false);
-    do {
-        services_.Pump.Sleep(kBuildPollMs);
-        services_.Pump.ProcessPendingMessages();
-    } while (!process->WaitForEnd(0));
+    process->WaitForEnd(kBuildPollMs);
 }

@@ -46,7 +46,7 @@ private:
                                   const std::string& workDir);
     void RunAndWait(const std::string& commandLine, const std::string& workDir, int mode);
     std::string TempDirectory();
-    TSettings& Settings() { return services_.State.Store.Settings; }
+    TSettings& Settings() { return services_.Store.Settings; }
 
     IndexServices& services_;
     IndexDialogView& view_;

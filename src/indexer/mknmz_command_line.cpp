@@ -1,7 +1,7 @@
 #include "indexer/mknmz_command_line.h"
 
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace {
 

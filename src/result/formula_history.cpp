@@ -1,7 +1,7 @@
 #include "result/formula_history.h"
 
-#include "catalogue/shift_jis.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
 
 #include <algorithm>
 

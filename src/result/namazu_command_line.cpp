@@ -1,6 +1,6 @@
 #include "result/namazu_command_line.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "result/result_options.h"
 
-#include "catalogue/shift_jis.h"
 #include "indexer/mknmz_command_line.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
 
 namespace {
 

@@ -6,11 +6,17 @@
 #include "platform/message_pump.h"
 #include "platform/shell.h"
 #include "platform/user_interface.h"
-#include "plugin/plugin_state.h"
+#include "result/mail_preview.h"
+#include "result/result_list.h"
+#include "search/search_services.h"
 
 // Everything the result window and its searches use outside themselves.
 struct ResultServices {
-    PluginState& State;
+    // The settings, the catalogue and the search handed over, shared with the
+    // search dialog that the window reopens.
+    SearchServices& Search;
+    HitList& Hits;
+    MailSelection& Mail;
     HostApi& Host;
     FileSystem& Files;
     ConsoleRunner& Runner;

@@ -1,13 +1,13 @@
 #include "result/result_window.h"
 
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
 #include "indexer/mknmz_command_line.h"
 #include "platform/plugin_error.h"
 #include "result/formula_history.h"
 #include "search/search_formula.h"
 #include "search/search_text.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
 
 #include <optional>
 
@@ -87,9 +87,9 @@ void ResultWindow::FormActivate() {
     if (activated_)
         return;
     activated_ = true;
-    if (services_.State.SearchFormula.empty())
+    if (services_.Search.SearchFormula.empty())
         return;
-    view_.SetKeywordText(services_.State.SearchFormula);
+    view_.SetKeywordText(services_.Search.SearchFormula);
     btnSearchClick();
 }
 
@@ -107,12 +107,12 @@ void ResultWindow::SearchWith(const std::string& formula) {
 void ResultWindow::btnSetCriteriaClick() {
     if (view_.ShowSearchDialog(keywordItems_) != 1)
         return;
-    view_.SetKeywordText(services_.State.SearchFormula);
+    view_.SetKeywordText(services_.Search.SearchFormula);
     btnSearchClick();
 }
 
 void ResultWindow::btnViewCommandLineClick() {
-    services_.State.Hits.Clear();
+    services_.Hits.Clear();
     view_.ShowResultPage();
     view_.ShowPaneText(CommandLineViewText(last_.WorkDir, last_.CommandLine));
     view_.CopyToClipboard(last_.CommandLine);
@@ -123,9 +123,9 @@ void ResultWindow::OptionItemClick(OptionItem item) {
     const ItemGroup group = GroupOf(item);
     if (group == ItemGroup::Setting || Settings().SearchOnChangeSettings != "1")
         return;
-    if (group == ItemGroup::Sort && services_.State.SearchFormula.empty())
+    if (group == ItemGroup::Sort && services_.Search.SearchFormula.empty())
         return;
-    SearchWith(services_.State.SearchFormula);
+    SearchWith(services_.Search.SearchFormula);
 }
 
 void ResultWindow::FontClick(FontTarget target) {
@@ -149,29 +149,29 @@ void ResultWindow::FontClick(FontTarget target) {
 void ResultWindow::ConvertClick(bool jisToShiftJis) {
     convertsJis_ = jisToShiftJis;
     if (view_.IsMailPageInFront())
-        ShowMail(services_.State.Mail.CurrentIndex);
+        ShowMail(services_.Mail.CurrentIndex);
 }
 
 void ResultWindow::edtResultEnter(int32_t caret) {
-    ShowMail(HitToOpen(services_.State.Hits, caret));
+    ShowMail(HitToOpen(services_.Hits, caret));
 }
 
 void ResultWindow::edtResultNextHit(int32_t caret) {
-    if (const std::optional<int32_t> target = NextHitCaret(services_.State.Hits, caret))
+    if (const std::optional<int32_t> target = NextHitCaret(services_.Hits, caret))
         view_.SetResultCaret(*target);
 }
 
 void ResultWindow::edtResultPreviousHit(int32_t caret) {
-    if (const std::optional<int32_t> target = PreviousHitCaret(services_.State.Hits, caret))
+    if (const std::optional<int32_t> target = PreviousHitCaret(services_.Hits, caret))
         view_.SetResultCaret(*target);
 }
 
 PaneCursor ResultWindow::edtResultMouseMove(int32_t character) const {
-    return CursorOver(services_.State.Hits, character);
+    return CursorOver(services_.Hits, character);
 }
 
 void ResultWindow::edtResultMouseUp(PaneCursor cursor, bool hasSelection, int32_t caret) {
-    ShowMail(HitToOpenOnPress(services_.State.Hits, cursor, true, hasSelection, caret));
+    ShowMail(HitToOpenOnPress(services_.Hits, cursor, true, hasSelection, caret));
 }
 
 void ResultWindow::ShowMail(int index) {
@@ -191,7 +191,7 @@ void ResultWindow::mnuHelpNamazuClick() {
 }
 
 void ResultWindow::FormClose(const WindowRect& window) {
-    services_.State.Hits.Clear();
+    services_.Hits.Clear();
     TSettings& settings = Settings();
     settings.SaveWindowPos = options_.SavePosition ? "1" : "0";
     if (options_.SavePosition) {
@@ -205,7 +205,7 @@ void ResultWindow::FormClose(const WindowRect& window) {
     }
     StoreFormulaHistory(keywordItems_, settings);
     Guarded([&] {
-        SettingsStore& store = services_.State.Store;
+        SettingsStore& store = services_.Search.Store;
         store.SaveSettings(store.IniFileName);
     });
 }

@@ -20,8 +20,7 @@ class ResultWindow {
 public:
     ResultWindow(ResultServices& services, ResultView& view, WindowHandle host)
         : services_(services), view_(view), host_(host), run_(services, view, host),
-          preview_(services.Files, services.Host, services.Ui, services.State.Hits,
-                   services.State.Mail) {}
+          preview_(services.Files, services.Host, services.Ui, services.Hits, services.Mail) {}
 
     // Applies the settings to the menus, fonts, history and buttons.
     void FormCreate();
@@ -56,8 +55,8 @@ public:
     // Hit index in the mail pane; nothing when there is no such hit (-1
     // included).
     void ShowMail(int index);
-    void btnPreviousClick() { ShowMail(services_.State.Mail.CurrentIndex - 1); }
-    void btnNextClick() { ShowMail(services_.State.Mail.CurrentIndex + 1); }
+    void btnPreviousClick() { ShowMail(services_.Mail.CurrentIndex - 1); }
+    void btnNextClick() { ShowMail(services_.Mail.CurrentIndex + 1); }
     // Shift+Enter in edtMail and btnMailView.
     void OpenInHost();
 
@@ -74,8 +73,8 @@ public:
 private:
     void SearchWith(const std::string& formula);
     template <typename Work> void Guarded(Work work);
-    TSettings& Settings() { return services_.State.Store.Settings; }
-    const TSettings& Settings() const { return services_.State.Store.Settings; }
+    TSettings& Settings() { return services_.Search.Store.Settings; }
+    const TSettings& Settings() const { return services_.Search.Store.Settings; }
 
     ResultServices& services_;
     ResultView& view_;

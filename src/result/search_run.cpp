@@ -16,14 +16,6 @@ const char kSearchingText[] = "検索中.....";
 // Messages are handled at least this often while namazu.exe runs.
 const unsigned kPollMs = 100;
 
-// Waits on the process itself, so the wait ends as soon as it does, and
-// handles pending messages between waits.
-void WaitWhilePumping(RunningProcess& process, MessagePump& pump) {
-    while (!process.WaitForEnd(kPollMs))
-        pump.ProcessPendingMessages();
-    pump.ProcessPendingMessages();
-}
-
 std::vector<std::string> AltUrls(FileSystem& files, const std::string& iniFileName) {
     const ProfileFile ini(files, iniFileName);
     std::vector<std::string> urls;
@@ -58,7 +50,7 @@ void SearchRun::RunSearch(const std::string& formula, const ResultOptions& optio
 }
 
 bool SearchRun::Validate(const std::string& formula) {
-    if (services_.State.SearchTargets.empty()) {
+    if (services_.Search.SearchTargets.empty()) {
         services_.Ui.ShowError(view_.Window(), kErrorCaption,
                                "検索するフォルダを選択してください。");
         return false;
@@ -72,12 +64,12 @@ bool SearchRun::Validate(const std::string& formula) {
 }
 
 void SearchRun::ShowSearching(const std::string& formula, std::vector<std::string>& keywordItems) {
-    services_.State.SearchFormula = formula;
+    services_.Search.SearchFormula = formula;
     PutFormulaOnTop(keywordItems, formula);
     view_.ShowKeywordItems(keywordItems);
     view_.SetKeywordText(formula);
     view_.SetSearchEnabled(false);
-    services_.State.Hits.Clear();
+    services_.Hits.Clear();
     view_.ShowResultPage();
     view_.ShowPaneText(kSearchingText);
     services_.Pump.ProcessPendingMessages();
@@ -107,9 +99,9 @@ std::string SearchRun::CommandLine(const std::string& formula, const ResultOptio
 
 // Targets that are no longer in the catalogue have no index to name.
 std::string SearchRun::IndexList(const std::string& workDir, bool namazu13) const {
-    const FolderCatalogue& catalogue = services_.State.Catalogue;
+    const FolderCatalogue& catalogue = services_.Search.Catalogue;
     std::vector<std::string> dirs;
-    for (int target : services_.State.SearchTargets) {
+    for (int target : services_.Search.SearchTargets) {
         if (target >= 0 && target < catalogue.Count())
             dirs.push_back(catalogue.At(target).IndexDir);
     }
@@ -120,7 +112,7 @@ void SearchRun::WriteNamazuConf(const std::string& workDir, const std::string& a
     NamazuConf conf;
     conf.Namazu13 = IsNamazu13(Settings());
     conf.WorkDir = workDir;
-    conf.AltUrls = AltUrls(services_.Files, services_.State.Store.IniFileName);
+    conf.AltUrls = AltUrls(services_.Files, services_.Search.Store.IniFileName);
     conf.AccountDir = account;
     const std::string path = workDir + "\\" + NamazuConfFileName(conf.Namazu13);
     if (!services_.Files.ReplaceContent(path, NamazuConfText(conf)))
@@ -133,7 +125,7 @@ void SearchRun::RunAndWait(const std::string& commandLine, const std::string& wo
     if (!process)
         return;
     view_.SetWindowEnabled(false);
-    WaitWhilePumping(*process, services_.Pump);
+    process->WaitForEnd(kPollMs);
     view_.SetWindowEnabled(true);
 }
 
@@ -152,8 +144,7 @@ void SearchRun::ShowResultFile(const std::string& resultFile, const ResultOption
         return;
     }
     const RenderOptions render = ResultRenderOptions(
-        Settings(), services_.State.Catalogue, services_.State.SearchTargets, !options.NoColour);
-    HitList& hits = services_.State.Hits;
-    view_.ShowResult(RenderResult(*bytes, render, hits), hits.Positions);
+        Settings(), services_.Search.Catalogue, services_.Search.SearchTargets, !options.NoColour);
+    view_.ShowResult(RenderResult(*bytes, render, services_.Hits), services_.Hits.Positions);
     services_.Files.RemoveFile(resultFile);
 }

@@ -34,7 +34,7 @@ private:
     void WriteNamazuConf(const std::string& workDir, const std::string& account);
     void RunAndWait(const std::string& commandLine, const std::string& workDir);
     void ShowResultFile(const std::string& resultFile, const ResultOptions& options);
-    TSettings& Settings() { return services_.State.Store.Settings; }
+    TSettings& Settings() { return services_.Search.Store.Settings; }
 
     ResultServices& services_;
     ResultView& view_;

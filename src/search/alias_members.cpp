@@ -1,7 +1,7 @@
 #include "search/alias_members.h"
 
-#include "catalogue/shift_jis.h"
 #include "search/search_text.h"
+#include "text/shift_jis.h"
 
 std::vector<int> AliasMemberPositions(const FolderCatalogue& catalogue, const std::string& dirs,
                                       const std::string& indexBase) {

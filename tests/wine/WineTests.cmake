@@ -9,7 +9,7 @@ set(wine_test_groups
     result_window "ResultWindowTest.*"
     console "ConsoleRunnerTest.*:ConsoleWindowTest.*:NamazuCaptureTest.*"
     namazu_bridge "NamazuBridgeTest.*"
-    platform "Win32FileSystem.*:Win32SystemInfoTest.*:FolderCatalogue.*:PathUtilities.*"
+    platform "Win32FileSystem.*:Win32SystemInfoTest.*:FolderCatalogue.*:PathUtilities.*:HintTooltipsTest.*:DialogBaseTest.*"
     profile_differential "ProfileDifferential.*")
 
 set(named_suites "")

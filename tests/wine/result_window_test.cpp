@@ -4,11 +4,11 @@
 // result, searches again with a phrase from the reopened search dialog and
 // with other options, and stores them on closing.
 #include "catalogue/path_utilities.h"
-#include "platform/win32/text_encoding.h"
 #include "result/win32/result_resource.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ protected:
 
     // Index the two folders at once on opening, hidden, then close.
     void WriteSettings(const std::string& extra = "") {
-        const std::string bin = ui::ToSjis(ui::ProgramDirectory());
+        const std::string bin = ShiftJisFromWide(ui::ProgramDirectory());
         WriteBytes(Ini(), "[Mknmz]\r\nAsk=0\r\nShowWindow=0\r\nCloseOnFinish=1\r\n"
                           "UsePreviousTarget=1\r\nTargetFolderCount=2\r\nFolder1=2:仕事\r\n"
                           "Folder2=5:会議録\r\n" +
@@ -82,7 +82,7 @@ protected:
         return control;
     }
     static std::string Text(HWND window, const char* name) {
-        return ui::ToSjis(ui::WindowText(Named(window, name)));
+        return ShiftJisFromWide(ui::WindowText(Named(window, name)));
     }
     static void Press(HWND window, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
@@ -281,7 +281,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     Press(window, "btnViewCommandLine");
     const std::string view = WaitForPane(window, "WorkDir: ");
     const std::string commandLine =
-        "\"" + ui::ToSjis(ui::ProgramDirectory()) +
+        "\"" + ShiftJisFromWide(ui::ProgramDirectory()) +
         "namazu.exe\" --sort=field:date --max=\"50\" "
         "--output=\"result.txt\"  \"\\\"zebra crossing\\\"\" +b001 +b003/b004";
     EXPECT_EQ(view, "WorkDir: \r\n" + account_ + "Namazu\r\n\r\nCommandLine: \r\n" + commandLine +
@@ -379,7 +379,7 @@ TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHos
     const std::vector<ShownHit> hits = FindHits(PaneCharacters(pane), uriPrefix);
     ASSERT_EQ(hits.size(), 2u) << result;
     for (const ShownHit& hit : hits) {
-        SCOPED_TRACE(ui::ToSjis(hit.Title));
+        SCOPED_TRACE(ShiftJisFromWide(hit.Title));
         ASSERT_GT(hit.UriStart, hit.TitleEnd);
         for (int character : {hit.TitleStart, hit.TitleEnd}) {
             const std::optional<CHARFORMAT2W> title = ui::CharacterFormat(pane, character);
@@ -418,7 +418,7 @@ TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHos
     const std::wstring shown = PaneCharacters(mail);
     EXPECT_EQ(shown.find(L'\x1B'), std::wstring::npos);
     const size_t body = shown.find(L"\r" + firstLine + L"\r");
-    ASSERT_NE(body, std::wstring::npos) << ui::ToSjis(shown);
+    ASSERT_NE(body, std::wstring::npos) << ShiftJisFromWide(shown);
     const LRESULT top = SendMessageW(mail, EM_GETFIRSTVISIBLELINE, 0, 0);
     EXPECT_GT(top, 6);
     EXPECT_EQ(SendMessageW(mail, EM_LINEINDEX, top, 0), static_cast<LRESULT>(body + 1));

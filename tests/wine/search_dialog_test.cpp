@@ -1,9 +1,12 @@
 // The search dialog and the alias dialog, driven through the substitute
 // host the way a person would use them.
-#include "platform/win32/text_encoding.h"
+#include "platform/plugin_error.h"
+#include "plugin/win32/plugin_instance.h"
 #include "sample_account.h"
+#include "search/win32/search_form.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
@@ -48,16 +51,21 @@ std::string ReadBytes(const std::wstring& path) {
     return content;
 }
 
-// Polls until the control shows the text; returns what it shows last.
-std::string WaitForText(HWND control, const std::string& expected) {
-    std::string text;
+// Polls read() until it gives expected, for five seconds at most; returns
+// what it gave last.
+template <typename Read> std::string WaitForValue(Read read, const std::string& expected) {
+    std::string value;
     for (int i = 0; i < 50; ++i) {
-        text = ui::ToSjis(ui::WindowText(control));
-        if (text == expected)
+        value = read();
+        if (value == expected)
             break;
         Sleep(100);
     }
-    return text;
+    return value;
+}
+
+std::string WaitForText(HWND control, const std::string& expected) {
+    return WaitForValue([control] { return ShiftJisFromWide(ui::WindowText(control)); }, expected);
 }
 
 // An account on drive Z: whose catalogue is, by position: 0 郵便受け,
@@ -91,6 +99,10 @@ protected:
     std::string Stored(const std::string& section, const std::string& key) const {
         return ProfileDocument(ReadBytes(IniPath())).Read(section, key, "<absent>");
     }
+    std::string WaitForStored(const std::string& section, const std::string& key,
+                              const std::string& expected) const {
+        return WaitForValue([&] { return Stored(section, key); }, expected);
+    }
 
     // Starts the host on the account and opens the search dialog from its menu.
     HWND OpenSearchDialog(ui::ChildProcess& host) {
@@ -109,13 +121,24 @@ protected:
     }
     static void SetText(HWND dialog, const char* name, const std::string& text) {
         SendMessageW(Named(dialog, name), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(ui::FromSjis(text).c_str()));
+                     reinterpret_cast<LPARAM>(WideFromShiftJis(text).c_str()));
     }
     static std::string Text(HWND dialog, const char* name) {
-        return ui::ToSjis(ui::WindowText(Named(dialog, name)));
+        return ShiftJisFromWide(ui::WindowText(Named(dialog, name)));
     }
     static void Press(HWND dialog, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(dialog, GetDlgCtrlID(Named(dialog, name)))) << name;
+    }
+    // A click sent, not posted: it returns once the dialog has handled it, so
+    // text set afterwards cannot overtake it. For buttons that open no window.
+    static void PressAndWait(HWND dialog, const char* name) {
+        HWND button = Named(dialog, name);
+        DWORD_PTR result = 0;
+        EXPECT_NE(SendMessageTimeoutW(
+                      dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                      reinterpret_cast<LPARAM>(button), SMTO_NORMAL, ui::DefaultTimeoutMs, &result),
+                  0)
+            << name;
     }
     // The tooltip the control shows once the mouse rests on it.
     static std::string HintOver(DWORD processId, HWND control) {
@@ -134,7 +157,7 @@ protected:
                 DWORD owner = 0;
                 GetWindowThreadProcessId(tip, &owner);
                 if (owner == processId && IsWindowVisible(tip))
-                    return ui::ToSjis(ui::WindowText(tip));
+                    return ShiftJisFromWide(ui::WindowText(tip));
             }
         }
         return "<no hint>";
@@ -167,6 +190,22 @@ protected:
 
     std::wstring account_;
 };
+
+TEST_F(SearchDialogTest, ADialogThatCannotOpenIsAFailureNotACancel) {
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+    DestroyWindow(gone);
+
+    try {
+        ShowSearchDialog(gone, TheSearchServices());
+        FAIL() << "a dialog that cannot open must not read as Cancel";
+    } catch (const PluginError& error) {
+        EXPECT_EQ(
+            std::string(error.what()).rfind("ダイアログを開けませんでした。\nエラーコード： ", 0),
+            0u)
+            << error.what();
+    }
+}
 
 TEST_F(SearchDialogTest, ShowsEveryControlInTabOrderCentredOnTheHost) {
     ui::ChildProcess host(HostPath(), Arguments());
@@ -286,14 +325,13 @@ TEST_F(SearchDialogTest, SearchCommitsPickedFoldersAndHeaderConditions) {
 
     SetText(dialog, "cboHeaderName", "Subject:");
     SetText(dialog, "edtHeaderKeyword", " 会議 ");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboHeaderName", "from:");
     SetText(dialog, "edtHeaderKeyword", "info");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboHeaderName", "X-Mailer:");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboKeyword", " 予算 ");
-    Sleep(200);
     EXPECT_EQ(SendMessageW(Named(dialog, "lstHeader"), LVM_GETITEMCOUNT, 0, 0), 2);
 
     Press(dialog, "btnSearch");
@@ -373,8 +411,7 @@ TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
         ASSERT_NE(confirm, nullptr);
         EXPECT_TRUE(ui::PressButtonById(confirm, IDYES));
         EXPECT_TRUE(ui::WaitForWindowGone(confirm));
-        Sleep(200);
-        EXPECT_EQ(Stored("Alias", "Max"), "0");
+        EXPECT_EQ(WaitForStored("Alias", "Max", "0"), "0");
         EXPECT_EQ(Text(dialog, "edtFolderName"), "私用, 会議");
 
         ui::PickMenuCommand(dialog, IDM_ALIAS_DELETE);
@@ -427,7 +464,7 @@ TEST_F(SearchDialogTest, RenameWithoutAnAppliedAliasStartsFromAnEmptyOldName) {
     ASSERT_EQ(SendMessageW(folders, LB_GETCOUNT, 0, 0), 1);
     wchar_t title[64] = L"";
     SendMessageW(folders, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(title));
-    EXPECT_EQ(ui::ToSjis(title), "郵便受け");
+    EXPECT_EQ(ShiftJisFromWide(title), "郵便受け");
 
     SetText(alias, "cboAliasName", "a");
     ui::PickMenuCommand(alias, IDC_ALIAS_SAVE);

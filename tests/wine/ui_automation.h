@@ -16,10 +16,6 @@ namespace ui {
 
 const DWORD DefaultTimeoutMs = 20000;
 
-// Shift-JIS (code page 932) and UTF-16.
-std::wstring FromSjis(const std::string& text);
-std::string ToSjis(const std::wstring& text);
-
 // The directory of the running test program, ending in a backslash.
 std::wstring ProgramDirectory();
 

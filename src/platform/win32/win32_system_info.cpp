@@ -1,6 +1,6 @@
 #include "platform/win32/win32_system_info.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 

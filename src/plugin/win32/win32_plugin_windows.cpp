@@ -12,7 +12,7 @@ void Win32PluginWindows::ShowIndexDialog(WindowHandle host) {
 }
 
 int Win32PluginWindows::ShowSearchDialog(WindowHandle host) {
-    return ::ShowSearchDialog(static_cast<HWND>(host));
+    return ::ShowSearchDialog(static_cast<HWND>(host), TheSearchServices());
 }
 
 int Win32PluginWindows::ShowResultWindow(WindowHandle host) {

@@ -4,14 +4,14 @@
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
-#include "platform/win32/text_encoding.h"
+#include "platform/win32/hint_tooltips.h"
 #include "result/result_window.h"
 #include "result/win32/result_resource.h"
 #include "result/win32/rich_edit_pane.h"
 #include "search/win32/dialog_controls.h"
 #include "search/win32/search_form.h"
 #include "settings/win32/about_box.h"
-#include "settings/win32/hint_tooltips.h"
+#include "text/win32/text_encoding.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -109,7 +109,8 @@ LOGFONTW LogFontOf(HWND window, const PaneFont& font) {
 
 class TfrmResult : public DialogBase, public ResultView {
 public:
-    TfrmResult(ResultServices& services, HWND host) : host_(host), logic_(services, *this, host) {}
+    TfrmResult(ResultServices& services, HWND host)
+        : host_(host), search_(services.Search), logic_(services, *this, host) {}
     ~TfrmResult() override {
         for (HFONT font : fonts_)
             DeleteObject(font);
@@ -145,7 +146,7 @@ public:
     void CopyToClipboard(const std::string& text) override;
     bool PickFont(PaneFont& font) override;
     int ShowSearchDialog(const std::vector<std::string>& keywordItems) override {
-        return ShowSearchDialogOverResult(host_, Handle(), keywordItems);
+        return ShowSearchDialogOverResult(host_, search_, Handle(), keywordItems);
     }
     void ShowAboutBox() override { ::ShowAboutBox(Handle()); }
 
@@ -182,6 +183,7 @@ private:
     void SetDefaultButton(bool searchIsDefault);
 
     HWND host_;
+    SearchServices& search_;
     ResultWindow logic_;
     std::vector<HFONT> fonts_;
     HintTooltips hints_;

@@ -1,6 +1,6 @@
 #include "result/win32/rich_edit_pane.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <richedit.h>
 

@@ -43,7 +43,10 @@ protected:
         private:
             IndexUpdateRunTest& test_;
         } watching(*this);
-        IndexServices watched{state, host, files, watching, pump, clock, system, ui};
+        IndexServices watched{state.Store, state.Catalogue, state.IndexingRunning,
+                              host,        files,           watching,
+                              pump,        clock,           system,
+                              ui};
         IndexUpdateRun watchedRun(watched, view, kHost);
         return watchedRun.Run(dialog);
     }
@@ -145,7 +148,10 @@ TEST_F(IndexUpdateRunTest, TemporaryDirectoryTakesTheIndexButNeverTheFileList) {
         std::map<std::string, std::string> Seen;
     } builder;
     builder.Files = &files;
-    IndexServices withBuilder{state, host, files, builder, pump, clock, system, ui};
+    IndexServices withBuilder{state.Store, state.Catalogue, state.IndexingRunning,
+                              host,        files,           builder,
+                              pump,        clock,           system,
+                              ui};
     dialog.ClickCheck(1, true);
     IndexUpdateRun(withBuilder, view, kHost).Run(dialog);
 
@@ -208,17 +214,24 @@ TEST_F(IndexUpdateRunTest, CaptureGoesIntoANewConsoleWindowPerFolder) {
     EXPECT_EQ(view.ConsoleWindowClosings, 2);
 }
 
-TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondSteps) {
+TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondStepsWithTheDialogDisabled) {
     TSettings& settings = state.Store.Settings;
     settings.ShowWindow = "1";
     settings.InDosPromptWindow = "1";
-    runner.EndsAfterPolls = 3;
+    bool enabledWhileWaiting = true;
+    bool runningWhileWaiting = false;
+    runner.WhileWaiting = [&] {
+        enabledWhileWaiting = view.Enabled();
+        runningWhileWaiting = state.IndexingRunning;
+    };
     dialog.ClickCheck(1, true);
     Run();
     ASSERT_EQ(runner.Calls.size(), 1u);
     EXPECT_EQ(runner.Calls[0].Mode, rmNormal);
-    EXPECT_EQ(pump.Sleeps, std::vector<unsigned>(4, 1000));
-    EXPECT_GE(pump.Processed, 5);
+    EXPECT_EQ(runner.WaitRhythms, std::vector<unsigned>{1000});
+    EXPECT_FALSE(enabledWhileWaiting);
+    EXPECT_TRUE(runningWhileWaiting);
+    EXPECT_TRUE(view.Enabled());
 }
 
 TEST_F(IndexUpdateRunTest, FolderThatCannotStartStillCountsAsDone) {
@@ -242,7 +255,10 @@ TEST_F(IndexUpdateRunTest, IndexDirectoryThatCannotBeMadeIsLeftToMknmz) {
         bool MakeDirectory(const std::string&) override { return false; }
     } refusing;
     refusing.Files = files.Files;
-    IndexServices withRefusing{state, host, refusing, runner, pump, clock, system, ui};
+    IndexServices withRefusing{state.Store, state.Catalogue, state.IndexingRunning,
+                               host,        refusing,        runner,
+                               pump,        clock,           system,
+                               ui};
     dialog.ClickCheck(1, true);
     dialog.ClickCheck(4, true);
     EXPECT_TRUE(IndexUpdateRun(withRefusing, view, kHost).Run(dialog));

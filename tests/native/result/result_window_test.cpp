@@ -108,7 +108,9 @@ protected:
     NamazuRunner Runner{Files};
     CountingPump Pump;
     FakeShell Shell;
-    ResultServices Services{State, Host, Files, Runner, Pump, Ui, Shell};
+    SearchServices Search{
+        State.Store, State.Catalogue, State.SearchFormula, State.SearchTargets, Host, Ui};
+    ResultServices Services{Search, State.Hits, State.Mail, Host, Files, Runner, Pump, Ui, Shell};
     FakeResultView View;
     ResultWindow window{Services, View, HostWindow};
 };
@@ -232,7 +234,9 @@ TEST_F(ResultWindowTest, SearchWritesTheConfigurationRunsHiddenAndShowsTheResult
     State.SearchTargets = {6, 0};
     State.SearchFormula = "予算";
     Files.Files[kResult] = "stale";
-    Runner.EndsAfterPolls = 3;
+    Runner.WhileWaiting = [this] {
+        EXPECT_FALSE(View.WindowEnabled) << "disabled while namazu runs";
+    };
     window.FormActivate();
     window.FormActivate();
     ASSERT_EQ(Runner.Calls.size(), 1u);
@@ -250,6 +254,7 @@ TEST_F(ResultWindowTest, SearchWritesTheConfigurationRunsHiddenAndShowsTheResult
     EXPECT_EQ(State.Hits.ClickMap.size(), View.PaneTexts.back().size());
     EXPECT_FALSE(Files.FileExists(kResult));
     EXPECT_TRUE(View.WindowEnabled);
+    EXPECT_EQ(Runner.WaitRhythms, std::vector<unsigned>{100});
     EXPECT_TRUE(View.SearchEnabled);
     EXPECT_TRUE(View.CommandLineEnabled);
     EXPECT_TRUE(Ui.Boxes.empty());
@@ -279,9 +284,9 @@ TEST_F(ResultWindowTest, RefusalsAndFailuresShowTheirBoxes) {
     window.btnSearchClick();
     EXPECT_TRUE(Files.FileExists(kResult)) << "an empty result stays";
     Runner.Output = nullptr;
-    Files.Locked.insert(kResult);
+    Files.ReadOnly.insert(kResult);
     window.btnSearchClick();
-    Files.Locked.clear();
+    Files.ReadOnly.clear();
     Files.Files.erase(kResult);
     window.btnSearchClick();
     Files.ReadOnly.insert(kWork + "\\namazurc");

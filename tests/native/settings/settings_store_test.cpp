@@ -287,9 +287,10 @@ TEST_F(SettingsStoreTest, RefusedWritesLeaveTheFileWholeAndSayWhichFile) {
     EXPECT_EQ(File(), before);
     EXPECT_EQ(store.Settings.When, "StartUp");
 
-    // A file that exists but cannot be read is never written over.
+    // A file that exists but cannot be read is never written over, even
+    // where the system would accept the write.
     files.ReadOnly.clear();
-    files.Locked.insert(kIni);
+    files.Unreadable.insert(kIni);
     EXPECT_THROW(store.WriteMailCounter(), PluginError);
     EXPECT_EQ(File(), before);
 }

@@ -1,6 +1,6 @@
-#include "indexer/win32/rich_edit_console_view.h"
+#include "platform/win32/rich_edit_console_view.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <richedit.h>
 

@@ -1,4 +1,4 @@
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace {
 

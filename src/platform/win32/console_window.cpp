@@ -1,8 +1,8 @@
-#include "indexer/win32/console_window.h"
+#include "platform/win32/console_window.h"
 
-#include "indexer/win32/indexer_resource.h"
 #include "platform/win32/control_names.h"
-#include "platform/win32/text_encoding.h"
+#include "platform/win32/platform_resource.h"
+#include "text/win32/text_encoding.h"
 
 namespace {
 
