@@ -226,6 +226,8 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
     ASSERT_NE(dialog, nullptr) << host->Output();
     ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+    // The posted pick first; a sent one would overtake it.
+    ASSERT_TRUE(WaitUntil([&] { return Text(dialog, "edtFolderName") == "仕事"; }));
     ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + kMinutesRow));
     ASSERT_EQ(Text(dialog, "edtFolderName"), "仕事, 会議録");
     SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
