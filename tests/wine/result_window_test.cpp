@@ -119,27 +119,23 @@ protected:
     std::string account_;
 };
 
-// A plain ASCII mail with the given body.
-std::string Mail(const std::string& body) {
+// A mail with the given body, plain ASCII unless told otherwise.
+std::string Mail(const std::string& body, const std::string& subject = "walk",
+                 const std::string& charset = "us-ascii") {
     return "Date: Mon, 01 Jan 2001 09:00:00 +0900\r\nFrom: a@example.jp\r\nTo: b@example.jp\r\n"
-           "Subject: walk\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=us-ascii\r\n"
-           "\r\n" +
-           body + "\r\n";
+           "Subject: " +
+           subject + "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=" + charset +
+           "\r\n\r\n" + body + "\r\n";
 }
 
-// A JIS-coded mail with a MIME-encoded Japanese subject, gap (empty lines)
-// after its header and a body long enough to be scrolled to its first line.
+// A JIS mail with a MIME-encoded subject whose body, after gap, is long
+// enough to be scrolled to its first line.
 std::string JisMail(const std::string& subject, const std::string& gap,
                     const std::string& firstLine) {
-    std::string mail = "Date: Mon, 01 Jan 2001 09:00:00 +0900\r\nFrom: a@example.jp\r\n"
-                       "To: b@example.jp\r\nSubject: " +
-                       subject +
-                       "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; "
-                       "charset=ISO-2022-JP\r\n" +
-                       gap + firstLine + "\r\n";
+    std::string body = gap + firstLine;
     for (int line = 1; line <= 40; ++line)
-        mail += "aquarium line " + std::to_string(line) + "\r\n";
-    return mail;
+        body += "\r\naquarium line " + std::to_string(line);
+    return Mail(body, subject, "ISO-2022-JP");
 }
 
 // A hit as the result pane shows it, in RichEdit positions.
@@ -163,20 +159,18 @@ std::wstring PaneCharacters(HWND pane) {
 // mail of the account.
 std::vector<ShownHit> FindHits(const std::wstring& text, const std::wstring& uriPrefix) {
     std::vector<ShownHit> hits;
-    const std::wstring marker = L" (スコア:";
-    for (size_t line = 0; line < text.size(); line = text.find(L'\r', line) + 1) {
-        const size_t end = std::min(text.find(L'\r', line), text.size());
+    for (size_t line = 0, end = 0; end != std::wstring::npos; line = end + 1) {
+        end = text.find(L'\r', line);
         const std::wstring content = text.substr(line, end - line);
-        const size_t score = content.rfind(marker);
+        const size_t score = content.rfind(L" (スコア:");
+        const int start = static_cast<int>(line);
         if (score != std::wstring::npos && std::iswdigit(content[0])) {
-            hits.push_back({static_cast<int>(line), static_cast<int>(line + score - 1), 0,
-                            content.substr(0, score), L""});
+            hits.push_back(
+                {start, start + static_cast<int>(score) - 1, 0, content.substr(0, score), L""});
         } else if (!hits.empty() && content.compare(0, uriPrefix.size(), uriPrefix) == 0) {
-            hits.back().UriStart = static_cast<int>(line);
+            hits.back().UriStart = start;
             hits.back().Uri = content.substr(0, content.find(L' '));
         }
-        if (end == text.size())
-            break;
     }
     return hits;
 }
@@ -376,24 +370,20 @@ TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHos
     const std::wstring uriPrefix = WideFromShiftJis("/Z|" + stem_ + "/acc/user001.box/");
     const std::vector<ShownHit> hits = FindHits(PaneCharacters(pane), uriPrefix);
     ASSERT_EQ(hits.size(), 2u) << result;
+    // Colour and style as one number: the window-text colour counts as 0.
+    const auto look = [&](int character) {
+        const CHARFORMAT2W format = ui::CharacterFormat(pane, character).value_or(CHARFORMAT2W{});
+        const DWORD style = format.dwEffects & (CFE_BOLD | CFE_UNDERLINE);
+        return (format.dwEffects & CFE_AUTOCOLOR ? 0 : format.crTextColor) | style << 24;
+    };
+    const DWORD titleLook = RGB(0, 0, 255) | (CFE_BOLD | CFE_UNDERLINE) << 24;
     for (const ShownHit& hit : hits) {
         SCOPED_TRACE(ShiftJisFromWide(hit.Title));
         ASSERT_GT(hit.UriStart, hit.TitleEnd);
-        for (int character : {hit.TitleStart, hit.TitleEnd}) {
-            const std::optional<CHARFORMAT2W> title = ui::CharacterFormat(pane, character);
-            ASSERT_TRUE(title);
-            EXPECT_EQ(title->crTextColor, RGB(0, 0, 255)) << character;
-            EXPECT_EQ(title->dwEffects & (CFE_BOLD | CFE_UNDERLINE | CFE_AUTOCOLOR),
-                      static_cast<DWORD>(CFE_BOLD | CFE_UNDERLINE));
-        }
-        const std::optional<CHARFORMAT2W> score = ui::CharacterFormat(pane, hit.TitleEnd + 1);
-        ASSERT_TRUE(score);
-        EXPECT_EQ(score->dwEffects & (CFE_BOLD | CFE_UNDERLINE), 0u);
-        EXPECT_TRUE((score->dwEffects & CFE_AUTOCOLOR) != 0 || score->crTextColor == 0);
-        const std::optional<CHARFORMAT2W> uri = ui::CharacterFormat(pane, hit.UriStart);
-        ASSERT_TRUE(uri);
-        EXPECT_EQ(uri->crTextColor, RGB(0, 128, 128));
-        EXPECT_EQ(uri->dwEffects & CFE_BOLD, 0u);
+        EXPECT_EQ(look(hit.TitleStart), titleLook);
+        EXPECT_EQ(look(hit.TitleEnd), titleLook);
+        EXPECT_EQ(look(hit.TitleEnd + 1), 0u);
+        EXPECT_EQ(look(hit.UriStart), RGB(0, 128, 128));
     }
 
     SendMessageW(pane, EM_SETSEL, 0, 0);
@@ -444,11 +434,10 @@ TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHos
     EXPECT_EQ(ui::WindowText(subject), hits[0].Title);
 
     ASSERT_TRUE(ui::SendWithShift(mail, WM_KEYDOWN, VK_RETURN, 0));
-    const std::string opened = ", acc\\user001.box\\" + std::string(plan ? "98" : "99") + ", 1)";
-    EXPECT_TRUE(WaitUntil([&] {
-        return host->Output().find("APAFolderOpenMail(") != std::string::npos &&
-               host->Output().find(opened) != std::string::npos;
-    })) << host->Output();
+    const std::string opened =
+        std::string("APAFolderOpenMail(#1, acc\\user001.box\\") + (plan ? "98" : "99") + ", 1)";
+    EXPECT_TRUE(WaitUntil([&] { return host->Output().find(opened) != std::string::npos; }))
+        << host->Output();
     EXPECT_TRUE(IsWindow(window)) << "CloseOnMailView is off";
     ui::CloseWindow(window);
     EXPECT_TRUE(host->WaitForExit().has_value());

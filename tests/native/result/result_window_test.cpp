@@ -46,7 +46,6 @@ public:
     std::string Clipboard;
     bool FontChosen = false;
     std::vector<PaneFont> FontPresets;
-    std::vector<int32_t> Carets;
     std::vector<std::string> Subjects; // of the mails shown
     bool MailPageInFront = false;
     bool ReturnTimerStarted = false;
@@ -65,7 +64,7 @@ public:
     void ShowResult(const RenderedResult& result, const PanePositions&) override {
         PaneTexts.push_back(result.Text);
     }
-    void SetResultCaret(int32_t character) override { Carets.push_back(character); }
+    void SetResultCaret(int32_t) override {}
     void ShowMailPage(const MailView& mail) override {
         MailPageInFront = true;
         Subjects.push_back(mail.Subject);
@@ -341,14 +340,6 @@ TEST_F(ResultWindowTest, HitsOpenInTheMailPaneWhichStepsReloadsAndHandsTheMailTo
     const HitList& hits = State.Hits;
     ASSERT_EQ(hits.HitCount(), 3);
     const auto caretAt = [&](int32_t offset) { return hits.Positions.ToCharacter(offset); };
-
-    window.edtResultNextHit(0);
-    window.edtResultNextHit(View.Carets.back());
-    window.edtResultPreviousHit(View.Carets.back());
-    ASSERT_EQ(View.Carets.size(), 3u);
-    EXPECT_EQ(hits.Positions.ToOffset(View.Carets[0]), hits.Clickables[0].UriStart);
-    EXPECT_EQ(hits.Positions.ToOffset(View.Carets[1]), hits.Clickables[1].UriStart);
-    EXPECT_EQ(hits.Positions.ToOffset(View.Carets[2]), hits.Clickables[0].TitleStart);
 
     window.edtResultMouseUp(PaneCursor::HandPoint, true, caretAt(hits.Clickables[1].TitleEnd));
     window.edtResultMouseUp(PaneCursor::Default, false, caretAt(hits.Clickables[1].TitleEnd));
