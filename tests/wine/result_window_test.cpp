@@ -86,6 +86,17 @@ protected:
     static void Press(HWND window, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
     }
+    // The search dialog, once it opens within timeoutMs, searches the folder
+    // 仕事 for keyword; the result window, or null.
+    static HWND SearchWorkFolder(ui::ChildProcess& host, const wchar_t* keyword, DWORD timeoutMs) {
+        HWND dialog = ui::WaitForWindow(host.Id(), kSearchCaption, timeoutMs);
+        if (dialog == nullptr)
+            return nullptr;
+        ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+        SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(keyword));
+        Press(dialog, "btnSearch");
+        return ui::WaitForWindow(host.Id(), kResultCaption);
+    }
     // The pane's text once a search has ended in it: the window is enabled
     // and the text begins with begin. A text read while it changes comes
     // back cut to the old length, so it is read until two reads agree.
@@ -317,12 +328,7 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
     WriteSettings("IndexDir=" + windowsRoot + "\\idx\\\r\n");
 
     auto host = StartHost(L"menu:search");
-    HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption);
-    ASSERT_NE(dialog, nullptr) << host->Output();
-    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
-    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
-    Press(dialog, "btnSearch");
-    HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
+    HWND window = SearchWorkFolder(*host, L"予算", ui::DefaultTimeoutMs);
     ASSERT_NE(window, nullptr) << host->Output();
     const std::string result = WaitForPane(window, "検索結果\r\n");
     EXPECT_EQ(ReadBytes(windowsRoot + "\\idx\\Namazu\\namazurc"),
@@ -357,12 +363,7 @@ TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHos
                                         "\x1B$B?eB24[$O3Z$7$+$C$?!#\x1B(B"));
     WriteSettings();
     auto host = StartHost(L"menu:index menu:search");
-    HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
-    ASSERT_NE(dialog, nullptr) << host->Output();
-    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
-    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"aquarium"));
-    Press(dialog, "btnSearch");
-    HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
+    HWND window = SearchWorkFolder(*host, L"aquarium", kRunTimeoutMs);
     ASSERT_NE(window, nullptr) << host->Output();
     const std::string result = WaitForPane(window, "検索結果\r\n");
 
