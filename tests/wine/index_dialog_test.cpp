@@ -37,8 +37,7 @@ const int kDeepRow = 7;
 class IndexDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        stem_ = "/tmp/TarnwickIndex" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(GetTickCount());
+        stem_ = NewTmpDirectory("TarnwickIndex");
         ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + stem_ +
                                       "/acc' --mails 3 --folders 2",
                                   stem_));
@@ -183,7 +182,11 @@ TEST_F(IndexDialogTest, BuildsThenUpdatesThenRebuildsThreeIndexes) {
         ASSERT_TRUE(files_.ReplaceContent(IndexDir(dir) + "\\NMZ.mark", "x"));
     PressAndWatch(dialog, "btnUpdateIndex");
     EXPECT_TRUE(FileExists(IndexDir("b001\\NMZ.mark")));
-    PostMessageW(Control(dialog, "chkRebuild"), BM_CLICK, 0, 0);
+    // Checked and announced before the update is pressed, whatever the load.
+    HWND rebuild = Control(dialog, "chkRebuild");
+    SendMessageW(rebuild, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(rebuild), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(rebuild));
     PressAndWatch(dialog, "btnUpdateIndex");
     for (const char* dir : {"b001", "b003\\b004", "b003\\b005\\b006"}) {
         EXPECT_FALSE(FileExists(IndexDir(dir) + "\\NMZ.mark")) << dir;

@@ -7,6 +7,8 @@
 
 #include <shellapi.h>
 
+#include <stdexcept>
+
 namespace {
 
 std::wstring FromUtf8(const std::string& text) {
@@ -17,6 +19,8 @@ std::wstring FromUtf8(const std::string& text) {
     return wide;
 }
 
+} // namespace
+
 std::string WindowsFormOf(const std::string& linuxPath) {
     std::string path = "Z:" + linuxPath;
     for (char& c : path)
@@ -24,7 +28,16 @@ std::string WindowsFormOf(const std::string& linuxPath) {
     return path;
 }
 
-} // namespace
+std::string NewTmpDirectory(const std::string& stem) {
+    // Wine sessions side by side hand out the same process ids and close
+    // tick counts, so the directory's creation is what makes a name ours.
+    for (DWORD n = GetTickCount(), tries = 0; tries < 1000; ++n, ++tries) {
+        const std::string path = "/tmp/" + stem + std::to_string(n);
+        if (CreateDirectoryW(WideFromShiftJis(WindowsFormOf(path)).c_str(), nullptr))
+            return path;
+    }
+    throw std::runtime_error("no free directory name for /tmp/" + stem);
+}
 
 std::string SampleGeneratorPath() {
     const std::string source = __FILE__;
@@ -106,7 +119,7 @@ std::string TestProgramDirectory() {
 }
 
 bool SampleAccount::Generate(const std::string& name, int folders, int mails) {
-    linuxRoot_ = "/tmp/" + name + std::to_string(GetCurrentProcessId());
+    linuxRoot_ = NewTmpDirectory(name);
     directory_ = WindowsFormOf(linuxRoot_ + "/") + "予定表\\";
     // The UTF-8 spelling of the same directory for the Linux side.
     const std::string linuxAccount = linuxRoot_ + "/\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8";

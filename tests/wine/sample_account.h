@@ -8,6 +8,11 @@
 // file, since Wine gives no handle for a Linux process. False on time-out.
 bool RunLinuxShell(const std::string& command, const std::string& markerStem);
 
+// A new empty directory /tmp/<stem><number> of this test's alone, as a Linux path.
+std::string NewTmpDirectory(const std::string& stem);
+// Z:\ and backslashes for a Linux path.
+std::string WindowsFormOf(const std::string& linuxPath);
+
 // tools/make_sample_mailbox.py, found from this source file's place.
 std::string SampleGeneratorPath();
 

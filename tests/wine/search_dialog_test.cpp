@@ -1,5 +1,6 @@
 // The search dialog and the alias dialog, driven through the substitute
 // host the way a person would use them.
+#include "platform/win32/text_encoding.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
@@ -64,9 +65,7 @@ std::string WaitForText(HWND control, const std::string& expected) {
 class SearchDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        account_ = L"Z:\\tmp\\tarnwick-search-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                   std::to_wstring(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryW(account_.c_str(), nullptr));
+        account_ = WideFromShiftJis(WindowsFormOf(NewTmpDirectory("tarnwick-search-")));
         WriteBytes(account_ + L"\\account.ini", "[Property]\r\nOrder=IO001002003\r\n");
         MakeFolder(L"inbox.box", "");
         MakeFolder(L"outbox.box", "");
@@ -117,17 +116,20 @@ protected:
     static void Press(HWND dialog, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(dialog, GetDlgCtrlID(Named(dialog, name)))) << name;
     }
-    // A folder item chosen while Shift is held down, as a person would.
+    // A folder item chosen while Shift is held down. The key state is set in
+    // the dialog's own input state, shared for the moment, so that no
+    // keyboard event has to arrive in time.
     static void ShiftPick(HWND dialog, int commandId) {
-        INPUT shift[2] = {};
-        shift[0].type = shift[1].type = INPUT_KEYBOARD;
-        shift[0].ki.wVk = shift[1].ki.wVk = VK_SHIFT;
-        shift[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(1, &shift[0], sizeof(INPUT));
-        Sleep(300);
+        const DWORD dialogThread = GetWindowThreadProcessId(dialog, nullptr);
+        ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), dialogThread, TRUE));
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] |= 0x80;
+        SetKeyboardState(keys);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-        SendInput(1, &shift[1], sizeof(INPUT));
-        Sleep(100);
+        keys[VK_SHIFT] &= 0x7F;
+        SetKeyboardState(keys);
+        AttachThreadInput(GetCurrentThreadId(), dialogThread, FALSE);
     }
     // The tooltip the control shows once the mouse rests on it.
     static std::string HintOver(DWORD processId, HWND control) {

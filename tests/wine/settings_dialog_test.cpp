@@ -132,10 +132,7 @@ void WriteBytesTo(const std::string& path) {
 
 class SettingsDialogTest : public testing::Test {
 protected:
-    void SetUp() override {
-        account_ = "Z:\\tmp\\tarnwick-settings" + std::to_string(GetTickCount()) + "\\";
-        ASSERT_TRUE(CreateDirectoryW(WideFromShiftJis(account_).c_str(), nullptr));
-    }
+    void SetUp() override { account_ = WindowsFormOf(NewTmpDirectory("tarnwick-settings")) + "\\"; }
 
     void TearDown() override { RemoveDirectoryTree(WideFromShiftJis(account_)); }
 
