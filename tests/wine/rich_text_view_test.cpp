@@ -47,8 +47,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(LoadRichEdit());
         edit_ = CreateWindowExW(0, L"RichEdit20W", L"",
-                                WS_POPUP | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0,
-                                0, 640, 480, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                WS_POPUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 640, 480,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(edit_, nullptr);
         // The result pane's own font; RichEdit's default is bold.
         CHARFORMAT2W font{};
