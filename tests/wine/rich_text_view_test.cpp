@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cwchar>
+#include <cstdio>
 
 namespace {
 
@@ -56,7 +56,7 @@ protected:
         font.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_CHARSET;
         font.yHeight = kFontHeight;
         font.bCharSet = SHIFTJIS_CHARSET;
-        wcscpy(font.szFaceName, kFontFace.c_str());
+        kFontFace.copy(font.szFaceName, LF_FACESIZE - 1);
         SendMessageW(edit_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&font));
     }
     void TearDown() override { DestroyWindow(edit_); }
@@ -76,30 +76,29 @@ protected:
                                                          reinterpret_cast<WPARAM>(&how), 0)));
     }
 
-    // The format shared by every character from first up to end: a
-    // property they do not share is missing from dwMask.
-    CHARFORMAT2W Format(int32_t first, int32_t end) {
+    // How every character from first up to end looks: "auto" or the
+    // colour as RRGGBB, then " bold" and " underlined"; "mixed" when they
+    // differ. The whole range also shows in the pane's font.
+    std::string Look(int32_t first, int32_t end) {
         CHARRANGE selection{first, end};
         SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
         CHARFORMAT2W format{};
         format.cbSize = sizeof format;
         SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-        return format;
-    }
-
-    bool Painted(int32_t first, int32_t end, COLORREF colour, bool boldUnderlined) {
-        const CHARFORMAT2W format = Format(first, end);
+        EXPECT_EQ(format.szFaceName, kFontFace);
+        EXPECT_EQ(format.yHeight, kFontHeight);
         const DWORD mask = CFM_COLOR | CFM_BOLD | CFM_UNDERLINE;
-        const DWORD style = boldUnderlined ? CFE_BOLD | CFE_UNDERLINE : 0;
-        return (format.dwMask & mask) == mask && !(format.dwEffects & CFE_AUTOCOLOR) &&
-               format.crTextColor == colour &&
-               (format.dwEffects & (CFE_BOLD | CFE_UNDERLINE)) == style;
-    }
-
-    bool Plain(int32_t first, int32_t end) {
-        const CHARFORMAT2W format = Format(first, end);
-        return (format.dwEffects & CFE_AUTOCOLOR) &&
-               !(format.dwEffects & (CFE_BOLD | CFE_UNDERLINE));
+        if ((format.dwMask & mask) != mask)
+            return "mixed";
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "%02x%02x%02x", GetRValue(format.crTextColor),
+                      GetGValue(format.crTextColor), GetBValue(format.crTextColor));
+        std::string look = format.dwEffects & CFE_AUTOCOLOR ? "auto" : colour;
+        if (format.dwEffects & CFE_BOLD)
+            look += " bold";
+        if (format.dwEffects & CFE_UNDERLINE)
+            look += " underlined";
+        return look;
     }
 
     HWND edit_ = nullptr;
@@ -111,29 +110,20 @@ TEST_F(RichTextViewTest, ColouredResultPaintsEveryHitWhereItsPositionsSay) {
     ASSERT_EQ(hits.HitCount(), 3);
 
     ASSERT_TRUE(LoadRichText(edit_, RichTextDocument(rendered.Text, rendered.Colours)));
-    CHARRANGE caret{-1, -1};
-    SendMessageW(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-    EXPECT_EQ(caret.cpMin, 0);
-    EXPECT_EQ(caret.cpMax, 0);
-    const std::wstring text = WholeText();
-    EXPECT_EQ(text, WithSingleBreaks(rendered.Text));
-    const CHARFORMAT2W font = Format(0, static_cast<int32_t>(text.size()));
-    EXPECT_EQ(font.szFaceName, kFontFace);
-    EXPECT_EQ(font.yHeight, kFontHeight);
-
-    const PanePositions& positions = hits.Positions;
+    EXPECT_EQ(SendMessageW(edit_, EM_GETSEL, 0, 0), 0); // the caret at the start
+    EXPECT_EQ(WholeText(), WithSingleBreaks(rendered.Text));
     for (const TClickableInfo& hit : hits.Clickables) {
         SCOPED_TRACE(hit.Title);
-        const int32_t titleStart = positions.ToCharacter(hit.TitleStart);
-        const int32_t titleEnd = positions.ToCharacter(hit.TitleEnd) + 1;
+        const int32_t titleStart = hits.Positions.ToCharacter(hit.TitleStart);
+        const int32_t titleEnd = hits.Positions.ToCharacter(hit.TitleEnd) + 1;
         EXPECT_EQ(Text(titleStart, titleEnd), WideFromShiftJis(hit.Title));
-        EXPECT_TRUE(Painted(titleStart, titleEnd, RGB(0, 0, 255), true));
-        EXPECT_TRUE(Plain(titleEnd, titleEnd + 1));
-        const int32_t uriStart = positions.ToCharacter(hit.UriStart);
-        const int32_t uriEnd = positions.ToCharacter(hit.UriEnd) + 1;
+        EXPECT_EQ(Look(titleStart, titleEnd), "0000ff bold underlined");
+        EXPECT_EQ(Look(titleEnd, titleEnd + 1), "auto");
+        const int32_t uriStart = hits.Positions.ToCharacter(hit.UriStart);
+        const int32_t uriEnd = hits.Positions.ToCharacter(hit.UriEnd) + 1;
         EXPECT_EQ(Text(uriStart, uriEnd), WideFromShiftJis(hit.Uri));
-        EXPECT_TRUE(Painted(uriStart, uriEnd, RGB(0, 128, 128), false));
-        EXPECT_TRUE(Plain(uriEnd, uriEnd + 1));
+        EXPECT_EQ(Look(uriStart, uriEnd), "008080");
+        EXPECT_EQ(Look(uriEnd, uriEnd + 1), "auto");
     }
 }
 

@@ -15,7 +15,10 @@ void AllowLongText(HWND edit);
 
 // Replaces the control's whole text by an RTF document read through one
 // stream, with repainting suspended until the text is in. The caret ends at
-// the start. False when the control took the document only in part.
+// the start. What the document leaves unformatted takes the control's
+// default character format (EM_SETCHARFORMAT with SCF_DEFAULT, or
+// WM_SETFONT): formats given to the old text alone are lost. False when the
+// control took the document only in part.
 bool LoadRichText(HWND edit, const std::string& document);
 
 // The same for plain Shift-JIS text: the control's own character format,
