@@ -3,11 +3,12 @@
 // captured into a console output window. Prints the ratios and how much of the
 // window's time went into its RichEdit view.
 #include "catalogue/console_command_runner.h"
-#include "catalogue/win32/win32_message_pump.h"
 #include "catalogue/win32/win32_process_launcher.h"
-#include "indexer/win32/console_window.h"
-#include "platform/win32/text_encoding.h"
+#include "platform/win32/console_window.h"
+#include "text/win32/text_encoding.h"
+#include "platform/win32/win32_message_pump.h"
 #include "platform/win32/win32_user_interface.h"
+#include "stopwatch.h"
 
 #include <windows.h>
 
@@ -17,18 +18,6 @@
 namespace {
 
 const char kFlood[] = "flood 5000000 60";
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
-double SecondsSince(LARGE_INTEGER start) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(Now().QuadPart - start.QuadPart) / frequency.QuadPart;
-}
 
 // Holds the text in memory, or passes it on to another view and adds up the
 // time that view takes.
@@ -74,14 +63,12 @@ std::string ChildCommand() {
     return "\"" + ShiftJisFromWide(directory) + "test_child.exe\" " + kFlood;
 }
 
-double TimeHidden(ConsoleRunner& runner, MessagePump& pump) {
+double TimeHidden(ConsoleRunner& runner) {
     const LARGE_INTEGER start = Now();
     std::unique_ptr<RunningProcess> process =
         runner.RunConsoleCommand(ChildCommand(), "", rmHidden, nullptr);
-    while (process && !process->WaitForEnd(0)) {
-        pump.Sleep(100);
-        pump.ProcessPendingMessages();
-    }
+    if (process)
+        process->WaitForEnd(100);
     return SecondsSince(start);
 }
 
@@ -108,7 +95,7 @@ int main() {
     }
     window.Show(false);
 
-    const double hidden = TimeHidden(runner, pump);
+    const double hidden = TimeHidden(runner);
     MeasuringView memory(nullptr);
     const double inMemory = TimeCapture(runner, memory);
     MeasuringView windowView(&window.edt());

@@ -8,9 +8,10 @@
 // (a) on a 2,965-hit result of about 1 MB, which takes many minutes.
 #include "generated_result.h"
 #include "platform/win32/rich_text_view.h"
-#include "platform/win32/text_encoding.h"
 #include "result/result_list.h"
 #include "result/rich_text_document.h"
+#include "stopwatch.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 
@@ -25,13 +26,6 @@
 namespace {
 
 const int kFolders = 12;
-
-double Seconds() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void PumpMessages() {
     MSG message;
@@ -64,10 +58,10 @@ public:
     double Time(const std::function<void()>& load) {
         SetWindowTextW(edit_, L"");
         PumpMessages();
-        const double start = Seconds();
+        const LARGE_INTEGER start = Now();
         load();
         UpdateWindow(edit_);
-        return Seconds() - start;
+        return SecondsSince(start);
     }
 
     void SetText(const std::string& text) {

@@ -6,22 +6,60 @@ namespace {
 
 const std::string kReplaceOption = "--replace=";
 
-// In "s#Z:/acc/#account/#i" the pattern runs from after the delimiter to
-// its next occurrence.
+// Pattern syntax and delimiters, escaped byte by byte as the plug-in
+// escapes the account directory: Perl knows nothing of Shift-JIS.
+const std::string kPatternSyntax = "\\^$.|?*+()[]{}#@";
+
+// Where the pattern of "s#...#...#" ends: at the next delimiter that no
+// backslash escapes.
+size_t PatternEnd(const std::string& code, char delimiter) {
+    for (size_t i = 2; i < code.size(); ++i) {
+        if (code[i] == '\\') {
+            ++i;
+        } else if (code[i] == delimiter) {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
+std::string Unescaped(const std::string& pattern) {
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '\\' && i + 1 < pattern.size()) {
+            ++i;
+        }
+        text += pattern[i];
+    }
+    return text;
+}
+
+std::string Escaped(const std::string& text) {
+    std::string pattern;
+    for (char c : text) {
+        if (kPatternSyntax.find(c) != std::string::npos) {
+            pattern += '\\';
+        }
+        pattern += c;
+    }
+    return pattern;
+}
+
+// In "s#Z:/acc/#account/#i" the pattern is a drive path matched literally;
+// it becomes the Linux path, matched literally as well.
 std::string TranslateReplaceCode(const std::string& code, const PathTranslator& toLinux) {
     if (code.size() < 2 || code[0] != 's') {
         return code;
     }
-    const char delimiter = code[1];
-    const size_t patternEnd = code.find(delimiter, 2);
+    const size_t patternEnd = PatternEnd(code, code[1]);
     if (patternEnd == std::string::npos) {
         return code;
     }
-    const std::string pattern = code.substr(2, patternEnd - 2);
-    if (!IsWindowsAbsolutePath(pattern)) {
+    const std::string path = Unescaped(code.substr(2, patternEnd - 2));
+    if (!IsWindowsAbsolutePath(path)) {
         return code;
     }
-    return code.substr(0, 2) + toLinux(pattern) + code.substr(patternEnd);
+    return code.substr(0, 2) + Escaped(toLinux(path)) + code.substr(patternEnd);
 }
 
 std::string TranslateArgument(const std::string& argument, const PathTranslator& toLinux) {

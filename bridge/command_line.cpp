@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "shift_jis_scan.h"
+#include "text/shift_jis.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ size_t SkipProgramName(const std::string& line) {
         return i == std::string::npos ? line.size() : i + 1;
     }
     while (i < line.size() && !IsBlank(line[i])) {
-        i += IsShiftJisLeadByte(line[i]) && i + 1 < line.size() ? 2 : 1;
+        i += IsLeadByte(line[i]) && i + 1 < line.size() ? 2 : 1;
     }
     return i;
 }
@@ -38,7 +38,7 @@ public:
         bool quoted = false;
         while (i_ < line_.size()) {
             const char c = line_[i_];
-            if (IsShiftJisLeadByte(c) && i_ + 1 < line_.size()) {
+            if (IsLeadByte(c) && i_ + 1 < line_.size()) {
                 argument.append(line_, i_, 2);
                 i_ += 2;
             } else if (c == '\\') {

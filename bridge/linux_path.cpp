@@ -1,6 +1,6 @@
 #include "linux_path.h"
 
-#include "shift_jis_scan.h"
+#include "text/shift_jis.h"
 
 #include <cctype>
 
@@ -13,7 +13,7 @@ std::string PathBelowDrive(const std::string& windowsPath) {
     std::string below;
     for (size_t i = 3; i < windowsPath.size(); ++i) {
         const char c = windowsPath[i];
-        if (IsShiftJisLeadByte(c) && i + 1 < windowsPath.size()) {
+        if (IsLeadByte(c) && i + 1 < windowsPath.size()) {
             below.append(windowsPath, i, 2);
             ++i;
         } else {

@@ -1,11 +1,12 @@
 #include "host_options.h"
 
-#include "text_conversion.h"
+#include "text/shift_jis.h"
+#include "text/win32/text_encoding.h"
 
 namespace {
 
 std::string WithTrailingBackslash(std::string directory) {
-    if (!directory.empty() && !EndsWithSeparator(directory)) {
+    if (!directory.empty() && !EndsWithCharacter(directory, '\\')) {
         directory += '\\';
     }
     return directory;
@@ -14,7 +15,7 @@ std::string WithTrailingBackslash(std::string directory) {
 // The directory above `directory`, which ends in a backslash.
 std::string ParentDirectory(const std::string& directory) {
     std::string withoutSeparator = directory.substr(0, directory.size() - 1);
-    size_t separator = LastSeparator(withoutSeparator);
+    size_t separator = FindLastWhole(withoutSeparator, "\\");
     if (separator == std::string::npos) {
         return directory;
     }
@@ -37,20 +38,20 @@ bool ParseHostOptions(const std::vector<std::wstring>& arguments, HostOptions& o
     for (const std::wstring& argument : arguments) {
         std::wstring value;
         if (TakeOption(argument, L"account", value)) {
-            options.account = WithTrailingBackslash(ToSjis(value));
+            options.account = WithTrailingBackslash(ShiftJisFromWide(value));
         } else if (TakeOption(argument, L"mailbox", value)) {
-            options.mailbox = WithTrailingBackslash(ToSjis(value));
+            options.mailbox = WithTrailingBackslash(ShiftJisFromWide(value));
         } else if (TakeOption(argument, L"folder", value)) {
-            options.folder = ToSjis(value);
+            options.folder = ShiftJisFromWide(value);
         } else if (TakeOption(argument, L"plugin", value)) {
             options.plugin = value;
         } else if (TakeOption(argument, L"log", value)) {
             options.logFile = value;
         } else if (!argument.empty() && argument[0] == L'/') {
-            error = "unknown option " + ToSjis(argument);
+            error = "unknown option " + ShiftJisFromWide(argument);
             return false;
         } else {
-            options.actions.push_back(ToSjis(argument));
+            options.actions.push_back(ShiftJisFromWide(argument));
         }
     }
     if (options.account.empty()) {

@@ -1,6 +1,7 @@
 #include "mail_delivery.h"
 
-#include "text_conversion.h"
+#include "platform/win32/unique_handle.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 
@@ -26,19 +27,18 @@ std::string MailText(int number) {
 }
 
 bool FileExists(const std::string& path) {
-    return GetFileAttributesW(FromSjis(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(WideFromShiftJis(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool WriteNewFile(const std::string& path, const std::string& content) {
-    HANDLE file = CreateFileW(FromSjis(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    UniqueFileHandle file(CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) {
         return false;
     }
     DWORD written = 0;
-    BOOL ok =
-        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
+    const BOOL ok = WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()),
+                              &written, nullptr);
     return ok && written == content.size();
 }
 
@@ -46,7 +46,7 @@ bool WriteNewFile(const std::string& path, const std::string& content) {
 
 std::vector<std::string> DeliverMails(const std::string& account, int count) {
     std::string inbox = account + "Inbox.box\\";
-    CreateDirectoryW(FromSjis(inbox).c_str(), nullptr);
+    CreateDirectoryW(WideFromShiftJis(inbox).c_str(), nullptr);
     std::vector<std::string> paths;
     int number = 1;
     while (static_cast<int>(paths.size()) < count) {

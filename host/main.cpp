@@ -3,7 +3,7 @@
 #include "folder_window.h"
 #include "host_context.h"
 #include "script.h"
-#include "text_conversion.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 
@@ -73,7 +73,7 @@ int main() {
         return Fail(error, 1);
     }
     if (!host.options.logFile.empty() && !host.log.OpenFile(host.options.logFile)) {
-        return Fail("cannot create " + ToSjis(host.options.logFile), 1);
+        return Fail("cannot create " + ShiftJisFromWide(host.options.logFile), 1);
     }
     if (host.options.plugin.empty()) {
         host.options.plugin = PluginBesideProgram();

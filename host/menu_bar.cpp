@@ -1,6 +1,6 @@
 #include "menu_bar.h"
 
-#include "text_conversion.h"
+#include "text/win32/text_encoding.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ HMENU CreateFolderMenuBar() {
 std::string MenuItemCaption(HMENU menu, int position) {
     wchar_t caption[256] = L"";
     GetMenuStringW(menu, position, caption, 256, MF_BYPOSITION);
-    return ToSjis(caption);
+    return ShiftJisFromWide(caption);
 }
 
 bool IsSeparator(HMENU menu, int position) {

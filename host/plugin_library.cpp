@@ -1,6 +1,6 @@
 #include "plugin_library.h"
 
-#include "text_conversion.h"
+#include "text/win32/text_encoding.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ bool Resolve(HMODULE module, const char* name, Proc& proc, std::string& error) {
 bool LoadPlugin(const std::wstring& path, PluginEntryPoints& entryPoints, std::string& error) {
     HMODULE module = LoadLibraryW(path.c_str());
     if (!module) {
-        error = "cannot load " + ToSjis(path);
+        error = "cannot load " + ShiftJisFromWide(path);
         return false;
     }
     PluginEntryPoints& e = entryPoints;
@@ -33,7 +33,7 @@ bool LoadPlugin(const std::wstring& path, PluginEntryPoints& entryPoints, std::s
                     Resolve(module, "APCFolderEndRetrieve", e.FolderEndRetrieve, error) &&
                     Resolve(module, "APCFolderClose", e.FolderClose, error);
     if (!complete) {
-        error = ToSjis(path) + ": " + error;
+        error = ShiftJisFromWide(path) + ": " + error;
     }
     return complete;
 }

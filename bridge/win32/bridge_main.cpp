@@ -1,7 +1,7 @@
 #include "bridge_main.h"
 
 #include "../command_line.h"
-#include "text_encoding.h"
+#include "text/win32/text_encoding.h"
 #include "wine_path.h"
 
 #include <cstdio>
@@ -10,10 +10,8 @@
 
 namespace {
 
-const unsigned kShiftJis = 932;
-
 std::vector<std::string> OwnArguments() {
-    return SplitCommandLine(CodePageFromWide(GetCommandLineW(), kShiftJis));
+    return SplitCommandLine(ShiftJisFromWide(GetCommandLineW()));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "linux_program.h"
 
 #include "file_bytes.h"
-#include "text_encoding.h"
+#include "platform/win32/unique_handle.h"
+#include "text/win32/text_encoding.h"
 #include "wine_path.h"
 
 #include <cstdlib>
@@ -10,7 +11,6 @@
 
 namespace {
 
-const unsigned kShiftJis = 932;
 const DWORD kPollMilliseconds = 20;
 // The shell creates the output file at once; if it has not after this
 // long, it did not start.
@@ -23,7 +23,7 @@ std::string TemporaryBase() {
         GetTempFileNameW(directory, L"nmz", 0, name) == 0) {
         throw std::runtime_error("cannot create a temporary file");
     }
-    return CodePageFromWide(name, kShiftJis);
+    return ShiftJisFromWide(name);
 }
 
 // Reads what the Linux program has written so far, from where the last
@@ -31,26 +31,19 @@ std::string TemporaryBase() {
 class OutputFollower {
 public:
     explicit OutputFollower(const std::string& path) : path_(path) {}
-    ~OutputFollower() {
-        if (file_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(file_);
-        }
-    }
-    OutputFollower(const OutputFollower&) = delete;
-    OutputFollower& operator=(const OutputFollower&) = delete;
 
-    bool Opened() const { return file_ != INVALID_HANDLE_VALUE; }
+    bool Opened() const { return file_.IsValid(); }
 
     void CopyNewOutput(HANDLE destination) {
-        if (file_ == INVALID_HANDLE_VALUE) {
-            file_ = CreateFileW(WideFromCodePage(path_, kShiftJis).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (!file_.IsValid()) {
+            file_.Reset(CreateFileW(WideFromShiftJis(path_).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         }
         char buffer[4096];
         DWORD count = 0;
-        while (file_ != INVALID_HANDLE_VALUE &&
-               ReadFile(file_, buffer, sizeof buffer, &count, nullptr) && count > 0) {
+        while (file_.IsValid() && ReadFile(file_.Get(), buffer, sizeof buffer, &count, nullptr) &&
+               count > 0) {
             DWORD written = 0;
             WriteFile(destination, buffer, count, &written, nullptr);
         }
@@ -58,7 +51,7 @@ public:
 
 private:
     std::string path_;
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    UniqueFileHandle file_;
 };
 
 void StartShell(const std::string& linuxScriptPath) {
@@ -71,12 +64,8 @@ void StartShell(const std::string& linuxScriptPath) {
                         nullptr, &startup, &process)) {
         throw std::runtime_error("cannot start /bin/sh");
     }
-    if (process.hProcess != nullptr) {
-        CloseHandle(process.hProcess);
-    }
-    if (process.hThread != nullptr) {
-        CloseHandle(process.hThread);
-    }
+    UniqueKernelHandle processHandle(process.hProcess);
+    UniqueKernelHandle threadHandle(process.hThread);
 }
 
 } // namespace
@@ -87,7 +76,7 @@ TemporaryFiles::TemporaryFiles() : base_(TemporaryBase()) {
 
 TemporaryFiles::~TemporaryFiles() {
     for (const std::string& path : paths_) {
-        DeleteFileW(WideFromCodePage(path, kShiftJis).c_str());
+        DeleteFileW(WideFromShiftJis(path).c_str());
     }
 }
 

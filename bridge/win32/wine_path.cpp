@@ -1,14 +1,12 @@
 #include "wine_path.h"
 
 #include "../linux_path.h"
-#include "text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <stdexcept>
 #include <windows.h>
 
 namespace {
-
-const unsigned kShiftJis = 932;
 
 // Exported by Wine's kernel32 only.
 using UnixFileNameFunction = char*(__cdecl*)(const wchar_t* dosPath);
@@ -43,16 +41,16 @@ std::string WithTrailingSlash(std::string path) {
 } // namespace
 
 std::string LinuxPathOf(const std::string& windowsPath) {
-    const std::string resolved = AskWine(WideFromCodePage(windowsPath, kShiftJis));
+    const std::string resolved = AskWine(WideFromShiftJis(windowsPath));
     if (!resolved.empty()) {
         return resolved;
     }
-    const std::string driveRoot = AskWine(WideFromCodePage(windowsPath.substr(0, 3), kShiftJis));
+    const std::string driveRoot = AskWine(WideFromShiftJis(windowsPath.substr(0, 3)));
     if (driveRoot.empty()) {
         throw std::runtime_error("no Linux path for " + windowsPath);
     }
     const std::string below =
-        CodePageFromWide(WideFromCodePage(PathBelowDrive(windowsPath), kShiftJis), CP_UTF8);
+        CodePageFromWide(WideFromShiftJis(PathBelowDrive(windowsPath)), CP_UTF8);
     return WithTrailingSlash(driveRoot) + below;
 }
 
@@ -60,5 +58,5 @@ std::string CurrentDirectory() {
     const DWORD length = GetCurrentDirectoryW(0, nullptr);
     std::wstring directory(length, L'\0');
     directory.resize(GetCurrentDirectoryW(length, &directory[0]));
-    return CodePageFromWide(directory, kShiftJis);
+    return ShiftJisFromWide(directory);
 }

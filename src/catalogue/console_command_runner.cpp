@@ -54,7 +54,7 @@ void ConsoleCommandRunner::Capture(const std::string& commandLine, const std::st
     std::unique_ptr<CaptureProcess> process = launcher_.NewCaptureProcess();
     if (StartCapture(*process, commandLine, workDir)) {
         CopyOutput(*process, view);
-        process->WaitForEnd();
+        process->WaitForEnd(kCaptureRhythmMs);
     }
     view.SetBusyMark(1);
 }

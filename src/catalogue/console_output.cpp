@@ -1,16 +1,13 @@
 #include "catalogue/console_output.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
+#include "text/trimming.h"
 
 #include <algorithm>
 
 namespace {
 
 const char kCrLf[] = "\r\n";
-
-bool IsBlankOrControl(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
 
 std::string WithoutNuls(const std::string& text) {
     std::string result = text;
@@ -39,10 +36,7 @@ std::string CaptureHeader(const std::string& workDir, const std::string& command
 }
 
 std::string ViewLine(const std::string& block) {
-    size_t end = block.size();
-    while (end > 0 && IsBlankOrControl(block[end - 1]))
-        --end;
-    return block.substr(0, end) + kCrLf;
+    return TrimTrailingControlCharacters(block) + kCrLf;
 }
 
 std::string StartFailureMessage(const std::string& workDir, const std::string& commandLine) {

@@ -1,6 +1,6 @@
 #include "catalogue/folder_catalogue.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "settings/profile_file.h"
 
 #include <cstdio>
@@ -102,10 +102,15 @@ void FolderCatalogue::AppendInOrder(const Scan& scan, const std::vector<TFolderI
     std::unordered_map<std::string, size_t> byPath;
     for (size_t i = 0; i < candidates.size(); ++i)
         byPath.emplace(candidates[i].Path, i);
+    // Listing a folder once keeps a container named again and again in
+    // nested Order values from multiplying the catalogue at every level.
+    std::vector<bool> listed(candidates.size(), false);
     for (const std::string& name : FolderNamesInOrder(order)) {
         const auto found = byPath.find(AsciiLowerCase(dir + name) + "\\");
-        if (found != byPath.end())
-            Append(scan, candidates[found->second]);
+        if (found == byPath.end() || listed[found->second])
+            continue;
+        listed[found->second] = true;
+        Append(scan, candidates[found->second]);
     }
 }
 
@@ -124,8 +129,7 @@ int FolderCatalogue::FindFolderByIndexDir(const std::string& dir) const {
 }
 
 std::string FolderCatalogue::AccountRelativePath(const std::string& path) const {
-    const size_t accountLength = CharacterCount(host_.GetAccount(window_));
-    return path.substr(ByteOffsetOfCharacter(path, accountLength));
+    return path.substr(EndOfLeadingPart(path, host_.GetAccount(window_)));
 }
 
 std::string IndexBase(const TSettings& settings, const std::string& accountDirectory) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "catalogue/alias_info.h"
 #include "platform/file_system.h"
 #include "platform/handles.h"
 #include "platform/host_api.h"
+#include "settings/alias_info.h"
 #include "settings/settings_record.h"
 
 #include <cstdint>

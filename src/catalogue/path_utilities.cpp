@@ -1,6 +1,6 @@
 #include "catalogue/path_utilities.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace {
 

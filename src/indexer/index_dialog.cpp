@@ -2,12 +2,7 @@
 
 #include "indexer/index_update_run.h"
 #include "platform/plugin_error.h"
-
-namespace {
-
-const char kSettingsFileName[] = "tarnwick.ini";
-
-} // namespace
+#include "settings/account_settings.h"
 
 template <typename Work> void IndexDialog::Guarded(Work work) {
     try {
@@ -19,13 +14,11 @@ template <typename Work> void IndexDialog::Guarded(Work work) {
 
 void IndexDialog::FormCreate() {
     Guarded([&] {
-        SettingsStore& store = services_.State.Store;
-        store.IniFileName = services_.Host.GetAccount(host_) + kSettingsFileName;
-        store.EnsureSettingsFile();
-        store.LoadSettings(store.IniFileName);
-        services_.State.Catalogue.LoadFolderCatalogue(host_);
+        SettingsStore& store = services_.Store;
+        OpenAccountSettings(store, services_.Host.GetAccount(host_));
+        services_.Catalogue.LoadFolderCatalogue(host_);
         state_ = IndexDialogState();
-        state_.SetFolders(services_.State.Catalogue);
+        state_.SetFolders(services_.Catalogue);
         view_.ShowRows(state_.RowTexts());
         if (store.Settings.MknmzUsePreviousTarget == "1")
             state_.RestoreTargets(store.Settings);
@@ -46,14 +39,14 @@ void IndexDialog::lstFolderClickCheck(int row, bool checked) {
 
 void IndexDialog::btnUpdateIndexClick() {
     Guarded([&] {
-        if (RunIndexUpdate() && services_.State.Store.Settings.CloseOnFinish == "1")
+        if (RunIndexUpdate() && services_.Store.Settings.CloseOnFinish == "1")
             view_.CloseDialog();
     });
 }
 
 void IndexDialog::btnCancelClick() {
     if (state_.SaveTarget)
-        state_.SaveIndexTargets(services_.State.Store.Settings);
+        state_.SaveIndexTargets(services_.Store.Settings);
     view_.CloseDialog();
 }
 
@@ -61,7 +54,7 @@ void IndexDialog::btnCancelClick() {
 // CloseOnFinish the timer closes it a moment later instead.
 void IndexDialog::ShowingChanged(bool shiftHeld) {
     view_.BringToForeground();
-    const TSettings& settings = services_.State.Store.Settings;
+    const TSettings& settings = services_.Store.Settings;
     if (settings.Ask != "0" || shiftHeld)
         return;
     Guarded([&] { RunIndexUpdate(); });
@@ -73,7 +66,7 @@ void IndexDialog::ShowingChanged(bool shiftHeld) {
 
 void IndexDialog::FormCloseQuery() {
     Guarded([&] {
-        SettingsStore& store = services_.State.Store;
+        SettingsStore& store = services_.Store;
         store.SaveSettings(store.IniFileName);
     });
 }
@@ -84,5 +77,5 @@ bool IndexDialog::RunIndexUpdate() {
 }
 
 void IndexDialog::ShowIndexStatus() {
-    view_.ShowStatus(IndexStatusText(services_.State.Store.Settings));
+    view_.ShowStatus(IndexStatusText(services_.Store.Settings));
 }

@@ -1,6 +1,6 @@
 #include "indexer/index_dialog_state.h"
 
-#include "catalogue/shift_jis.h"
+#include "catalogue/saved_target.h"
 #include "settings/integer_text.h"
 
 namespace {
@@ -58,21 +58,19 @@ void IndexDialogState::RestoreTargets(const TSettings& settings) {
 }
 
 void IndexDialogState::RestoreTarget(const std::string& entry) {
-    const size_t colon = FindWhole(entry, ":");
-    if (colon == std::string::npos || colon == 0)
+    const std::optional<SavedTarget> saved = ParseSavedTarget(entry);
+    if (!saved)
         return;
     SaveTarget = true;
-    const int position = IntegerOr(entry.substr(0, colon), -1);
-    if (position < 0 || position >= RowCount())
-        return;
-    if (Folder(position).Title == entry.substr(colon + 1))
+    const int position = saved->Position;
+    if (position >= 0 && position < RowCount() && Folder(position).Title == saved->Title)
         checks_[static_cast<size_t>(position)] = true;
 }
 
 void IndexDialogState::SaveIndexTargets(TSettings& settings) const {
     settings.MknmzFolders.clear();
     for (int row : CheckedMailFolders())
-        settings.MknmzFolders.push_back(std::to_string(row) + ":" + Folder(row).Title);
+        settings.MknmzFolders.push_back(SavedTargetEntry(row, Folder(row).Title));
     settings.MknmzTargetFolderCount = std::to_string(settings.MknmzFolders.size());
 }
 

@@ -7,17 +7,6 @@
 
 class IndexDialogState;
 
-// A console output window opened for one folder's run.
-class ConsoleWindow {
-public:
-    virtual ~ConsoleWindow() = default;
-
-    // The view the capture writes into.
-    virtual ConsoleTextView& edt() = 0;
-    // Appends "終了" to the caption once the capture has ended.
-    virtual void CaptureEnded() = 0;
-};
-
 // The index update dialog as its logic sees it: the Win32 dialog renders
 // what it is told and keeps the console windows its runs open.
 class IndexDialogView {

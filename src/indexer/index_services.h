@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/folder_catalogue.h"
 #include "platform/clock.h"
 #include "platform/console_runner.h"
 #include "platform/file_system.h"
@@ -7,11 +8,14 @@
 #include "platform/message_pump.h"
 #include "platform/system_info.h"
 #include "platform/user_interface.h"
-#include "plugin/plugin_state.h"
+#include "settings/settings_store.h"
 
-// Everything the index update dialog and its runs use outside themselves.
+// Everything the index update dialog and its runs use outside themselves:
+// the process-wide settings, catalogue and IndexingRunning flag among them.
 struct IndexServices {
-    PluginState& State;
+    SettingsStore& Store;
+    FolderCatalogue& Catalogue;
+    bool& IndexingRunning;
     HostApi& Host;
     FileSystem& Files;
     ConsoleRunner& Runner;

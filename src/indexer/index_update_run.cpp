@@ -1,9 +1,9 @@
 #include "indexer/index_update_run.h"
 
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
 #include "indexer/drive_substitution.h"
 #include "indexer/mknmz_command_line.h"
+#include "text/shift_jis.h"
 
 #include <cstdio>
 #include <optional>
@@ -52,6 +52,15 @@ int MknmzRunMode(const TSettings& settings) {
     return minimized ? rmMinimized : rmNormal;
 }
 
+std::optional<std::string> MknmzOutputDir(SystemInfo& system, const std::string& dir) {
+    if (dir.find(' ') == std::string::npos)
+        return dir;
+    const std::optional<std::string> shortForm = system.ShortPathName(dir);
+    if (!shortForm || shortForm->find(' ') != std::string::npos)
+        return std::nullopt;
+    return shortForm;
+}
+
 void MakeDirectories(FileSystem& files, const std::string& path) {
     const std::string target = WithoutFinalBackslash(path);
     for (size_t at = FindWhole(target, "\\"); at != std::string::npos;
@@ -73,6 +82,7 @@ bool IndexUpdateRun::Run(const IndexDialogState& state) {
         state.SaveIndexTargets(Settings());
     view_.ShowStatus(kUpdatingText);
     const std::string tempDir = TempDirectory();
+    reportedUnusableOutputDir_ = false;
     for (size_t k = 0; k < rows.size(); ++k) {
         view_.ShowStatus(ProgressText(k + 1, rows.size()));
         UpdateFolder(state.Folder(rows[k]), state.Rebuild, tempDir);
@@ -95,13 +105,25 @@ std::string IndexUpdateRun::TempDirectory() {
 
 void IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
                                   const std::string& tempDir) {
-    MknmzTarget target;
-    target.FolderPath = folder.Path;
-    target.OutputDir = PrepareOutputDir(folder, rebuild, tempDir);
-    target.AccountDir = services_.Host.GetAccount(host_);
-    target.RelativePath = services_.State.Catalogue.AccountRelativePath(folder.Path);
-    view_.SetEnabled(false);
+    const std::string outputDir = PrepareOutputDir(folder, rebuild, tempDir);
+    const std::optional<std::string> handedOver = MknmzOutputDir(services_.System, outputDir);
+    if (handedOver) {
+        MknmzTarget target;
+        target.FolderPath = folder.Path;
+        target.OutputDir = *handedOver;
+        target.AccountDir = services_.Host.GetAccount(host_);
+        target.RelativePath = services_.Catalogue.AccountRelativePath(folder.Path);
+        BuildIndex(folder, target);
+    } else {
+        ReportUnusableOutputDir(outputDir);
+    }
+    if (!tempDir.empty())
+        CopyDirectoryFiles(services_.Files, tempDir, folder.IndexDir, CopyMode::Move);
+    view_.SetEnabled(true);
+}
 
+void IndexUpdateRun::BuildIndex(const TFolderInfo& folder, const MknmzTarget& target) {
+    view_.SetEnabled(false);
     std::string commandLine = MknmzCommandLine(Settings(), target);
     std::string captureDir = folder.Path;
     std::optional<char> drive;
@@ -112,15 +134,21 @@ void IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
         commandLine = SubstitutedMknmzCommandLine(Settings(), target, *drive);
         captureDir = std::string(1, *drive) + ":\\";
     }
-    {
-        IndexingRunningMark running(services_.State.IndexingRunning);
-        RunMknmz(folder, commandLine, captureDir);
-        if (drive)
-            substitution.Remove(*drive, target.OutputDir);
-    }
-    if (!tempDir.empty())
-        CopyDirectoryFiles(services_.Files, tempDir, folder.IndexDir, CopyMode::Move);
-    view_.SetEnabled(true);
+    IndexingRunningMark running(services_.IndexingRunning);
+    RunMknmz(folder, commandLine, captureDir);
+    if (drive)
+        substitution.Remove(*drive, target.OutputDir);
+}
+
+// One message per run: every folder below the same base fails alike.
+void IndexUpdateRun::ReportUnusableOutputDir(const std::string& dir) {
+    if (reportedUnusableOutputDir_)
+        return;
+    reportedUnusableOutputDir_ = true;
+    services_.Ui.ShowError(nullptr, "エラー",
+                           "インデックスディレクトリ " + dir +
+                               " は空白を含み、短い名前(8.3形式)もないため、"
+                               "インデックスを作成できません。");
 }
 
 std::string IndexUpdateRun::PrepareOutputDir(const TFolderInfo& folder, bool rebuild,
@@ -164,8 +192,5 @@ void IndexUpdateRun::RunAndWait(const std::string& commandLine, const std::strin
     if (!process)
         return;
     view_.SetEnabled(false);
-    do {
-        services_.Pump.Sleep(kBuildPollMs);
-        services_.Pump.ProcessPendingMessages();
-    } while (!process->WaitForEnd(0));
+    process->WaitForEnd(kBuildPollMs);
 }

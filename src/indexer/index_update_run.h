@@ -3,8 +3,10 @@
 #include "indexer/index_dialog_state.h"
 #include "indexer/index_dialog_view.h"
 #include "indexer/index_services.h"
+#include "indexer/mknmz_command_line.h"
 #include "platform/clock.h"
 
+#include <optional>
 #include <string>
 
 // "yyyy/mm/dd hh:nn", the form of [Mknmz] LastDate.
@@ -12,6 +14,11 @@ std::string LastDateText(const LocalTime& time);
 
 // How mknmz is shown, from [Mknmz] ShowWindow, InDosPromptWindow, Minimize.
 int MknmzRunMode(const TSettings& settings);
+
+// The output directory as mknmz can take it. mknmz cuts the directory at a
+// space, so one that holds a space goes in its short form; nothing when the
+// system offers no short form without spaces.
+std::optional<std::string> MknmzOutputDir(SystemInfo& system, const std::string& dir);
 
 // Creates path and every missing directory above it; failures go unreported.
 void MakeDirectories(FileSystem& files, const std::string& path);
@@ -29,6 +36,8 @@ public:
 
 private:
     void UpdateFolder(const TFolderInfo& folder, bool rebuild, const std::string& tempDir);
+    void BuildIndex(const TFolderInfo& folder, const MknmzTarget& target);
+    void ReportUnusableOutputDir(const std::string& dir);
     std::string PrepareOutputDir(const TFolderInfo& folder, bool rebuild,
                                  const std::string& tempDir);
     void RunMknmz(const TFolderInfo& folder, const std::string& commandLine,
@@ -37,9 +46,10 @@ private:
                                   const std::string& workDir);
     void RunAndWait(const std::string& commandLine, const std::string& workDir, int mode);
     std::string TempDirectory();
-    TSettings& Settings() { return services_.State.Store.Settings; }
+    TSettings& Settings() { return services_.Store.Settings; }
 
     IndexServices& services_;
     IndexDialogView& view_;
     WindowHandle host_;
+    bool reportedUnusableOutputDir_ = false;
 };

@@ -1,7 +1,7 @@
 #include "indexer/mknmz_command_line.h"
 
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace {
 
@@ -20,6 +20,20 @@ std::string Slashed(const std::string& path) {
     return ReplaceAllWhole(path, "\\", "/");
 }
 
+// Perl reads the pattern byte by byte and knows nothing of Shift-JIS, so
+// every byte that is pattern syntax or the "#" delimiter is escaped, the
+// trail byte 0x5C of ソ or 表 and a trail byte "[" or "|" included.
+std::string PerlPatternLiteral(const std::string& text) {
+    const std::string syntax = "\\^$.|?*+()[]{}#@";
+    std::string literal;
+    for (char byte : text) {
+        if (syntax.find(byte) != std::string::npos)
+            literal += '\\';
+        literal += byte;
+    }
+    return literal;
+}
+
 std::string BaseCommand(const TSettings& settings) {
     return Quoted(settings.PerlPath) + " " + Quoted(settings.mknmzPath) + " " +
            settings.mknmzOption;
@@ -35,6 +49,10 @@ std::string LastDirectoryName(const std::string& folderPath) {
 
 } // namespace
 
+std::string AccountReplaceCode(const std::string& accountDir) {
+    return "s#" + PerlPatternLiteral(Slashed(accountDir)) + "#account/#i";
+}
+
 bool IsNamazu13(const TSettings& settings) {
     return settings.NamazuVersion == "1.3";
 }
@@ -45,7 +63,7 @@ std::string MknmzCommandLine(const TSettings& settings, const MknmzTarget& targe
                DocumentPrefix(target) + "  " + Quoted(WithoutFinalBackslash(target.FolderPath));
     }
     return BaseCommand(settings) + " --output-dir=" + Quoted(target.OutputDir) +
-           " --replace=" + Quoted("s#" + Slashed(target.AccountDir) + "#account/#i") + " .";
+           " --replace=" + Quoted(AccountReplaceCode(target.AccountDir)) + " .";
 }
 
 std::string SubstitutedMknmzCommandLine(const TSettings& settings, const MknmzTarget& target,

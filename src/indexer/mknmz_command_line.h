@@ -12,6 +12,10 @@ struct MknmzTarget {
     std::string RelativePath; // FolderPath without the account directory
 };
 
+// mknmz's Perl code that names documents account/... in place of the
+// account directory, matched literally and ignoring case.
+std::string AccountReplaceCode(const std::string& accountDir);
+
 // Only the exact "1.3" means Namazu 1.3; anything else is 2.0.
 bool IsNamazu13(const TSettings& settings);
 

@@ -18,6 +18,7 @@ public:
     // Appends what the pipe holds now, at most maxBytes, without blocking.
     // False once the program has closed its end and nothing is left.
     virtual bool ReadAvailable(std::string& output, size_t maxBytes) = 0;
-    // Waits for the program to end and releases it and the pipe.
-    virtual void WaitForEnd() = 0;
+    // Waits for the program to end, handling the user interface's messages
+    // meanwhile and at least every rhythmMs, and releases it and the pipe.
+    virtual void WaitForEnd(unsigned rhythmMs) = 0;
 };

@@ -24,14 +24,26 @@ public:
     virtual void SetBusyMark(int mark) = 0;
 };
 
-// A program started in modes 0, 2 and 3. The caller polls it; destroying the
-// object releases the process handle (the program itself runs on).
+// A console output window opened for one run, with the view its capture
+// writes into.
+class ConsoleWindow {
+public:
+    virtual ~ConsoleWindow() = default;
+
+    virtual ConsoleTextView& edt() = 0;
+    // Appends "終了" to the caption once the capture has ended.
+    virtual void CaptureEnded() = 0;
+};
+
+// A program started in modes 0, 2 and 3. Destroying the object releases the
+// process handle (the program itself runs on).
 class RunningProcess {
 public:
     virtual ~RunningProcess() = default;
 
-    // True once the program has ended; waits at most timeoutMs for that.
-    virtual bool WaitForEnd(unsigned timeoutMs) = 0;
+    // Returns once the program has ended, handling the user interface's
+    // messages meanwhile and at least every rhythmMs.
+    virtual void WaitForEnd(unsigned rhythmMs) = 0;
 };
 
 class ConsoleRunner {

@@ -2,7 +2,8 @@
 
 #include "platform/handles.h"
 
-// The plug-in's modal windows, each opened for a host window.
+// The plug-in's modal windows, each opened for a host window. A window that
+// cannot be opened throws PluginError.
 class PluginWindows {
 public:
     virtual ~PluginWindows() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // What the index update asks of the running system.
@@ -13,4 +14,8 @@ public:
     virtual bool DriveHasRoot(char letter) = 0;
     // The system's temporary directory, ending in '\'.
     virtual std::string TempDirectory() = 0;
+    // The short (8.3) form of an existing path as the system gives it; the
+    // path unchanged where the volume keeps no short names; nothing when the
+    // path cannot be looked up.
+    virtual std::optional<std::string> ShortPathName(const std::string& path) = 0;
 };

@@ -12,6 +12,9 @@ public:
     // Error icon and an OK button; owner may be null.
     virtual void ShowError(WindowHandle owner, const std::string& caption,
                            const std::string& text) = 0;
+    // Warning icon and an OK button.
+    virtual void ShowWarning(WindowHandle owner, const std::string& caption,
+                             const std::string& text) = 0;
     // The plug-in's plain box (one OK button, no icon) for failures.
     virtual void ShowMessage(const std::string& text) = 0;
     // Information icon and an OK button.

@@ -4,23 +4,34 @@
 
 #include <exception>
 
-// No C++ exception may cross into the host: a failure that reaches an entry
-// point or a menu command is shown in the plain box, and the host gets the
-// fallback result.
+// Shows a failure in the plain box. Showing may fail in turn (no memory for
+// the text, no box to be had); that failure is swallowed.
+void ShowFailure(UserInterface& ui, const char* text) noexcept;
+
+// Shown for a failure that carries no message.
+extern const char kUnexpectedFailure[];
+
+// No C++ exception of any kind may cross into the host: a failure that
+// reaches an entry point or a menu command is shown in the plain box, and
+// the host gets the fallback result.
 template <typename Work, typename Result>
-Result Shielded(UserInterface& ui, Work work, Result onFailure) {
+Result Shielded(UserInterface& ui, Work work, Result onFailure) noexcept {
     try {
         return work();
     } catch (const std::exception& error) {
-        ui.ShowMessage(error.what());
+        ShowFailure(ui, error.what());
+    } catch (...) {
+        ShowFailure(ui, kUnexpectedFailure);
     }
     return onFailure;
 }
 
-template <typename Work> void Shielded(UserInterface& ui, Work work) {
+template <typename Work> void Shielded(UserInterface& ui, Work work) noexcept {
     try {
         work();
     } catch (const std::exception& error) {
-        ui.ShowMessage(error.what());
+        ShowFailure(ui, error.what());
+    } catch (...) {
+        ShowFailure(ui, kUnexpectedFailure);
     }
 }

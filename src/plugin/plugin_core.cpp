@@ -1,7 +1,8 @@
 #include "plugin/plugin_core.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 #include "platform/plugin_error.h"
+#include "settings/account_settings.h"
 #include "settings/integer_text.h"
 
 #include <climits>
@@ -10,7 +11,6 @@ const char kPluginName[] = "tarnwick for Namazu";
 
 namespace {
 
-const char kSettingsFileName[] = "tarnwick.ini";
 const int kFolderMenuId = 101;
 const int kPluginMenuPosition = 3;
 
@@ -33,10 +33,6 @@ template <typename Work> void PluginCore::Guarded(Work work) {
     } catch (const PluginError& error) {
         ui_.ShowMessage(error.what());
     }
-}
-
-std::string PluginCore::SettingsFileOf(WindowHandle window) {
-    return host_.GetAccount(window) + kSettingsFileName;
 }
 
 bool PluginCore::AutomaticUpdateDue() const {
@@ -66,10 +62,7 @@ void PluginCore::Setup(WindowHandle window) {
 void PluginCore::FolderCreate(WindowHandle window) {
     Guarded([&] {
         SettingsStore& store = state_.Store;
-        store.IniFileName = SettingsFileOf(window);
-        if (!store.SettingsFileExists())
-            store.CreateDefaultSettings(store.IniFileName);
-        store.LoadSettings(store.IniFileName);
+        OpenAccountSettings(store, host_.GetAccount(window));
         if (store.Settings.When == "StartUp" && state_.RunState == "Yet" && AutomaticUpdateDue()) {
             menu_.BringToTop(window);
             IndexingMenuProc(window);
@@ -98,9 +91,7 @@ int PluginCore::RecFilter(const std::string& mailPath) {
         const size_t inbox = FindLastWhole(mailPath, "\\Inbox.box\\");
         const std::string accountDir =
             inbox == std::string::npos ? std::string() : mailPath.substr(0, inbox + 1);
-        store.IniFileName = accountDir + kSettingsFileName;
-        store.EnsureSettingsFile();
-        store.LoadSettings(store.IniFileName);
+        OpenAccountSettings(store, accountDir);
         TSettings& settings = store.Settings;
         settings.NowCountMail = NextMailCount(settings.NowCountMail);
         store.WriteMailCounter();
@@ -109,15 +100,13 @@ int PluginCore::RecFilter(const std::string& mailPath) {
 }
 
 void PluginCore::FolderEndRetrieve(WindowHandle window) {
-    state_.Store.IniFileName = SettingsFileOf(window);
+    state_.Store.IniFileName = AccountSettingsFile(host_.GetAccount(window));
 }
 
 void PluginCore::FolderClose(WindowHandle window) {
     Guarded([&] {
         SettingsStore& store = state_.Store;
-        store.IniFileName = SettingsFileOf(window);
-        store.EnsureSettingsFile();
-        store.LoadSettings(store.IniFileName);
+        OpenAccountSettings(store, host_.GetAccount(window));
         if (store.Settings.When == "CleanUp" && AutomaticUpdateDue()) {
             IndexingMenuProc(window);
             state_.RunState = "Finished";

@@ -30,7 +30,6 @@ public:
     int SearchMenuProc(WindowHandle window);
 
 private:
-    std::string SettingsFileOf(WindowHandle window);
     bool AutomaticUpdateDue() const;
     // Runs an event's work; a failure ends it and is shown in the plain box.
     template <typename Work> void Guarded(Work work);

@@ -1,7 +1,7 @@
 #include "result/mail_preview.h"
 
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "result/pane_positions.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "result/result_list.h"
 
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
 #include "indexer/mknmz_command_line.h"
 #include "platform/plugin_error.h"
+#include "text/shift_jis.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "result/rich_text_document.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 #include <cstdint>
 

@@ -1,10 +1,9 @@
 #include "search/alias_dialog.h"
 
-#include "catalogue/shift_jis.h"
-#include "platform/plugin_error.h"
 #include "search/alias_list.h"
 #include "search/alias_members.h"
 #include "search/search_text.h"
+#include "text/shift_jis.h"
 
 namespace {
 
@@ -64,20 +63,11 @@ AliasDialog::SaveResult AliasDialog::Save(WindowHandle owner, const std::string&
                             "順序のみを変更するときは旧エイリアス名と同じものを選択してください。");
         return result;
     }
-    const TSettings before = store_.Settings;
+    AliasListChange change(store_);
     const bool changed = mode_ == AliasDialogMode::SaveAs
                              ? SaveAs(owner, result.Name, position)
                              : Rename(owner, result.Name, oldAlias, position);
-    if (!changed)
-        return result;
-    try {
-        store_.SaveAliases();
-    } catch (const PluginError& error) {
-        store_.Settings = before;
-        ui_.ShowMessage(error.what());
-        return result;
-    }
-    result.Saved = true;
+    result.Saved = changed && change.Save(ui_);
     return result;
 }
 

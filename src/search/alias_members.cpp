@@ -1,7 +1,7 @@
 #include "search/alias_members.h"
 
-#include "catalogue/shift_jis.h"
 #include "search/search_text.h"
+#include "text/shift_jis.h"
 
 std::vector<int> AliasMemberPositions(const FolderCatalogue& catalogue, const std::string& dirs,
                                       const std::string& indexBase) {
@@ -16,11 +16,10 @@ std::vector<int> AliasMemberPositions(const FolderCatalogue& catalogue, const st
 
 std::string AliasDirsOf(const FolderCatalogue& catalogue, const std::vector<int>& positions,
                         const std::string& indexBase) {
-    const size_t baseLength = CharacterCount(indexBase);
     std::string dirs;
     for (int position : positions) {
         const std::string& indexDir = catalogue.At(position).IndexDir;
-        dirs += indexDir.substr(ByteOffsetOfCharacter(indexDir, baseLength)) + "\r";
+        dirs += indexDir.substr(EndOfLeadingPart(indexDir, indexBase)) + "\r";
     }
     return TrimControlCharacters(dirs);
 }

@@ -1,7 +1,7 @@
 #include "search/header_conditions.h"
 
-#include "catalogue/shift_jis.h"
 #include "search/search_text.h"
+#include "text/shift_jis.h"
 
 const char* const kHeaderNames[6] = {"Subject:", "From:", "To:", "Date:", "Message-Id:", "Path:"};
 

@@ -4,18 +4,16 @@
 #include "search/alias_list.h"
 #include "search/alias_members.h"
 #include "search/search_formula.h"
+#include "settings/account_settings.h"
 
-SearchDialog::SearchDialog(PluginState& state, HostApi& host, UserInterface& ui,
-                           WindowHandle hostWindow)
-    : state_(state), host_(host), ui_(ui), hostWindow_(hostWindow),
-      targets_(state.Catalogue, state.Store.Settings) {}
+SearchDialog::SearchDialog(SearchServices& services, WindowHandle hostWindow)
+    : state_(services), host_(services.Host), ui_(services.Ui), hostWindow_(hostWindow),
+      targets_(services.Catalogue, services.Store.Settings) {}
 
 void SearchDialog::FormCreate() {
     try {
         state_.Catalogue.LoadFolderCatalogue(hostWindow_);
-        state_.Store.IniFileName = host_.GetAccount(hostWindow_) + "tarnwick.ini";
-        state_.Store.EnsureSettingsFile();
-        state_.Store.LoadSettings(state_.Store.IniFileName);
+        OpenAccountSettings(state_.Store, host_.GetAccount(hostWindow_));
         targets_.BuildAliasMenu();
         targets_.Restore(state_.SearchTargets, IndexBase());
     } catch (const PluginError& error) {
@@ -71,12 +69,10 @@ bool SearchDialog::DeleteAppliedAlias(WindowHandle owner) {
     if (!ui_.Confirm(owner, "削除の確認",
                      "エイリアス 「" + name + "」 を削除します。\nよろしいですか？"))
         return false;
+    AliasListChange change(state_.Store);
     DeleteAlias(state_.Store.Settings, name);
+    if (!change.Save(ui_))
+        return false;
     targets_.ForgetCurrentAlias();
-    try {
-        state_.Store.SaveAliases();
-    } catch (const PluginError& error) {
-        ui_.ShowMessage(error.what());
-    }
     return true;
 }

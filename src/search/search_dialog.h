@@ -1,10 +1,8 @@
 #pragma once
 
-#include "platform/host_api.h"
-#include "platform/user_interface.h"
-#include "plugin/plugin_state.h"
 #include "search/folder_menu.h"
 #include "search/header_conditions.h"
+#include "search/search_services.h"
 #include "search/target_selection.h"
 
 #include <string>
@@ -15,7 +13,7 @@
 // Failures end the handler and are shown in the plain box.
 class SearchDialog {
 public:
-    SearchDialog(PluginState& state, HostApi& host, UserInterface& ui, WindowHandle hostWindow);
+    SearchDialog(SearchServices& services, WindowHandle hostWindow);
 
     // Rebuilds the catalogue, reloads the settings and restores the targets.
     void FormCreate();
@@ -50,7 +48,7 @@ public:
     bool DeleteAppliedAlias(WindowHandle owner);
 
 private:
-    PluginState& state_;
+    SearchServices& state_;
     HostApi& host_;
     UserInterface& ui_;
     WindowHandle hostWindow_;

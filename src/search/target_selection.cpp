@@ -1,8 +1,9 @@
 #include "search/target_selection.h"
 
-#include "catalogue/shift_jis.h"
+#include "catalogue/saved_target.h"
 #include "search/alias_members.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
 
 #include <algorithm>
 
@@ -120,8 +121,8 @@ void TargetSelection::Commit(std::vector<int>& searchTargets) const {
     settings_.SearchTargetFolderCount = std::to_string(selected_.size());
     settings_.SearchFolders.clear();
     for (int position : selected_)
-        settings_.SearchFolders.push_back(std::to_string(position) + ":" +
-                                          catalogue_.At(position).Title);
+        settings_.SearchFolders.push_back(
+            SavedTargetEntry(position, catalogue_.At(position).Title));
     searchTargets = selected_;
     settings_.Alias = currentAlias_;
 }
@@ -131,11 +132,8 @@ bool TargetSelection::IsSelected(int position) const {
 }
 
 int SavedTargetPosition(const FolderCatalogue& catalogue, const std::string& entry) {
-    const size_t colon = FindWhole(entry, ":");
-    if (colon == std::string::npos || colon == 0)
+    const std::optional<SavedTarget> saved = ParseSavedTarget(entry);
+    if (!saved || saved->Position < 0 || saved->Position >= catalogue.Count())
         return -1;
-    const std::optional<int> position = ParseInteger(entry.substr(0, colon));
-    if (!position || *position < 0 || *position >= catalogue.Count())
-        return -1;
-    return catalogue.At(*position).Title == entry.substr(colon + 1) ? *position : -1;
+    return catalogue.At(saved->Position).Title == saved->Title ? saved->Position : -1;
 }

@@ -1,6 +1,6 @@
 #include "settings/option_help.h"
 
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 #include <algorithm>
 

@@ -154,15 +154,18 @@ std::string_view WithoutTrailingSpaces(std::string_view text) {
     return text.substr(0, end);
 }
 
-void AppendSectionHeader(std::string& out, const std::string& name) {
-    out += '[';
-    out += name;
-    out += ']';
-    out += kLineEnd;
+bool EndsInLoneLeadByte(std::string_view text) {
+    std::size_t pos = 0;
+    std::size_t last = 0;
+    for (; pos < text.size(); pos += CharLength(text, pos))
+        last = pos;
+    return !text.empty() && IsLeadByte(text[last]) && CharLength(text, last) == 1;
 }
 
-std::size_t SectionHeaderSize(const std::string& name) {
-    return name.size() + 2 + kLineEnd.size();
+// A lone lead byte at the end of a name would take the "]" for its trail
+// byte; a space, trimmed away again on reading, keeps them apart.
+std::string SectionHeader(const std::string& name) {
+    return "[" + name + (EndsInLoneLeadByte(name) ? " ]" : "]");
 }
 
 } // namespace
@@ -195,6 +198,23 @@ void ProfileDocument::Write(const std::string& section, const std::string& key,
         writtenBytesCurrent_ = false;
     else
         RereadOwnOutput();
+}
+
+std::size_t ProfileDocument::KeyCount() const {
+    std::size_t count = 0;
+    for (const Section& section : sections_)
+        count += section.entries.size();
+    return count;
+}
+
+std::vector<std::string> ProfileDocument::KeyNames(const std::string& section) const {
+    std::vector<std::string> names;
+    const auto sectionFound = firstSection_.find(Fold(Trim(section)));
+    if (sectionFound == firstSection_.end())
+        return names;
+    for (const auto& entry : sections_[sectionFound->second].firstEntry)
+        names.push_back(entry.first);
+    return names;
 }
 
 bool ProfileDocument::IsModified() const {
@@ -300,7 +320,7 @@ bool ProfileDocument::SurvivesRereading(const Lookup& written) const {
         if (name.empty() && written.section != &sections_.front())
             return false;
         if (!name.empty()) {
-            const auto header = ParseLine("[" + name + "]");
+            const auto header = ParseLine(SectionHeader(name));
             if (HasLineBreak(name) || !header->isSectionHeader || header->name != name)
                 return false;
         }
@@ -319,10 +339,9 @@ void ProfileDocument::RereadOwnOutput() {
 }
 
 std::string ProfileDocument::SerializeSections() const {
-    std::size_t size = utf8Bom_ ? kUtf8Bom.size() : 0;
+    std::size_t size = kUtf8Bom.size() + kLineEnd.size();
     for (const Section& section : sections_) {
-        if (!section.name.empty())
-            size += SectionHeaderSize(section.name);
+        size += section.name.size() + 3 + kLineEnd.size();
         for (const Entry& entry : section.entries)
             size +=
                 entry.name.size() + (entry.hasValue ? 1 + entry.value.size() : 0) + kLineEnd.size();
@@ -332,8 +351,10 @@ std::string ProfileDocument::SerializeSections() const {
     if (utf8Bom_)
         out += kUtf8Bom;
     for (const Section& section : sections_) {
-        if (!section.name.empty())
-            AppendSectionHeader(out, section.name);
+        if (!section.name.empty()) {
+            out += SectionHeader(section.name);
+            out += kLineEnd;
+        }
         for (const Entry& entry : section.entries) {
             out += entry.name;
             if (entry.hasValue) {
@@ -343,5 +364,9 @@ std::string ProfileDocument::SerializeSections() const {
             out += kLineEnd;
         }
     }
+    // Key bytes that merely look like a UTF-8 mark must not land at the
+    // start of a file that had none, where reading would strip them.
+    if (!utf8Bom_ && std::string_view(out).substr(0, kUtf8Bom.size()) == kUtf8Bom)
+        out.insert(0, kLineEnd);
     return out;
 }

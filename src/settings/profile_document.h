@@ -22,6 +22,12 @@ public:
     // the key to its section, creating the section at the end when needed.
     void Write(const std::string& section, const std::string& key, const std::string& value);
 
+    // How many key lines the document holds, in all sections.
+    std::size_t KeyCount() const;
+    // The distinct names, folded to ASCII lower case, under which the first
+    // section of that name finds a key.
+    std::vector<std::string> KeyNames(const std::string& section) const;
+
     // True once a Write has changed anything.
     bool IsModified() const;
     // The file's bytes as the system would write them back.

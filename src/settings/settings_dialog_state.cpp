@@ -1,13 +1,12 @@
 #include "settings/settings_dialog_state.h"
 
-#include "catalogue/shift_jis.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
+#include "text/trimming.h"
 
 #include <algorithm>
 
 namespace {
-
-const char kSettingsFileName[] = "tarnwick.ini";
 
 bool IsFlagOn(const std::string& value) {
     return value == "1";
@@ -36,25 +35,7 @@ std::string WhenText(SettingsDialogState::Timing timing) {
     }
 }
 
-bool IsBlankOrControl(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-// Only single bytes 0-32 go; the ideographic space is no blank here, and no
-// trail byte can fall in that range.
-std::string TrimmedOption(const std::string& text) {
-    const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
 } // namespace
-
-void PrepareSettingsForDialog(SettingsStore& store, HostApi& host, WindowHandle hostWindow) {
-    store.IniFileName = host.GetAccount(hostWindow) + kSettingsFileName;
-    store.EnsureSettingsFile();
-    store.LoadSettings(store.IniFileName);
-}
 
 SettingsDialogState OpenSettingsDialogState(SettingsStore& store) {
     store.LoadSettings(store.IniFileName);
@@ -112,8 +93,8 @@ void ApplyDialogState(const SettingsDialogState& state, TSettings& settings) {
     settings.CloseOnMailView = FlagText(state.ExitSearchOnMailView);
     settings.ConfirmCommandLine = FlagText(state.ConfirmCommandLine);
 
-    settings.mknmzOption = TrimmedOption(state.MknmzOption);
-    settings.namazuOption = TrimmedOption(state.NamazuOption);
+    settings.mknmzOption = TrimControlCharacters(state.MknmzOption);
+    settings.namazuOption = TrimControlCharacters(state.NamazuOption);
 
     settings.ShowWindow = FlagText(state.ShowWindow);
     settings.InDosPromptWindow = FlagText(state.InDosWindow);

@@ -47,10 +47,6 @@ struct SettingsDialogState {
     bool UseTempDirectory = false;
 };
 
-// Sets IniFileName from the host window's account, creates the file if it is
-// missing and loads it: what happens before the dialog is created.
-void PrepareSettingsForDialog(SettingsStore& store, HostApi& host, WindowHandle hostWindow);
-
 // Reloads the record from IniFileName and returns what the controls show.
 SettingsDialogState OpenSettingsDialogState(SettingsStore& store);
 SettingsDialogState DialogStateFromSettings(const TSettings& settings);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/alias_info.h"
+#include "settings/alias_info.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,10 @@
 #include "settings/profile_file.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -100,23 +103,46 @@ void WriteCreationValues(ProfileFile& file, const char* section,
     }
 }
 
+// Entries beyond the list's end are missing keys; they stay as they are.
 void WriteList(ProfileFile& file, const char* section, const char* prefix,
                const std::string& countText, const std::vector<std::string>& entries) {
-    const int count = IntegerOr(countText, 0);
-    for (int i = 1; i <= count; ++i) {
-        const size_t index = static_cast<size_t>(i - 1);
-        file.Write(section, prefix + std::to_string(i),
-                   index < entries.size() ? entries[index] : std::string());
+    const size_t count = static_cast<size_t>(std::max(IntegerOr(countText, 0), 0));
+    for (size_t i = 0; i < std::min(count, entries.size()); ++i)
+        file.Write(section, prefix + std::to_string(i + 1), entries[i]);
+}
+
+// A count in the file is only a claim. A list is built as far as its last
+// numbered key with a value, though never shorter than a few entries, so
+// that a count of millions costs no more than the keys really there. A key
+// numbered beyond the file's own number of keys could only follow a gap
+// longer than the file; it is left unread like one beyond the count.
+constexpr int kEntriesWithoutKeys = 64;
+
+int ReachableCount(const ProfileFile& file, int count) {
+    const size_t reach = file.KeyCount() + kEntriesWithoutKeys;
+    return static_cast<int>(std::min(static_cast<size_t>(std::max(count, 0)), reach));
+}
+
+template <typename HasValue>
+int BuiltLength(const ProfileFile& file, int count, HasValue hasValue) {
+    const int reachable = ReachableCount(file, count);
+    int last = 0;
+    for (int i = 1; i <= reachable; ++i) {
+        if (hasValue(i))
+            last = i;
     }
+    return std::min(std::max(count, 0), std::max(last, kEntriesWithoutKeys));
 }
 
 std::vector<std::string> ReadList(const ProfileFile& file, const char* section, const char* prefix,
                                   const std::string& countText) {
-    const int count = std::max(IntegerOr(countText, 0), 0);
+    const auto keyOf = [prefix](int i) { return prefix + std::to_string(i); };
+    const int length = BuiltLength(file, IntegerOr(countText, 0), [&](int i) {
+        return !file.Read(section, keyOf(i), "").empty();
+    });
     std::vector<std::string> entries;
-    entries.reserve(static_cast<size_t>(count));
-    for (int i = 1; i <= count; ++i)
-        entries.push_back(file.Read(section, prefix + std::to_string(i), ""));
+    for (int i = 1; i <= length; ++i)
+        entries.push_back(file.Read(section, keyOf(i), ""));
     return entries;
 }
 
@@ -128,16 +154,55 @@ std::string AliasDirKey(int alias, int dir) {
     return "Dir" + std::to_string(alias) + "-" + std::to_string(dir);
 }
 
+// The number written at the front of text in decimal without leading zeros,
+// and where it ends; nothing when there is none or it does not fit.
+std::optional<std::pair<int, size_t>> LeadingNumber(const std::string& text, size_t from) {
+    size_t end = from;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    const std::optional<int> number = ParseInteger(text.substr(from, end - from));
+    if (!number || *number < 1 || std::to_string(*number) != text.substr(from, end - from))
+        return std::nullopt;
+    return std::make_pair(*number, end);
+}
+
+// The directory keys present in [Alias], by alias number and then directory
+// number; a missing directory key names no folder, so it is not built at all.
+std::map<int, std::map<int, std::string>> PresentAliasDirs(const ProfileFile& file) {
+    std::map<int, std::map<int, std::string>> dirs;
+    for (const std::string& name : file.KeyNames("Alias")) {
+        if (name.compare(0, 3, "dir") != 0)
+            continue;
+        const auto alias = LeadingNumber(name, 3);
+        if (!alias || alias->second >= name.size() || name[alias->second] != '-')
+            continue;
+        const auto dir = LeadingNumber(name, alias->second + 1);
+        if (!dir || dir->second != name.size())
+            continue;
+        dirs[alias->first][dir->first] = file.Read("Alias", name, "");
+    }
+    return dirs;
+}
+
 void ReadAliases(const ProfileFile& file, TSettings& settings) {
-    const int count = std::max(IntegerOr(settings.AliasMax, 0), 0);
-    settings.Aliases.resize(static_cast<size_t>(count));
-    for (int i = 1; i <= count; ++i) {
+    const int length = BuiltLength(file, IntegerOr(settings.AliasMax, 0), [&](int i) {
+        return !file.Read("Alias", AliasKey("Name", i), "").empty() ||
+               !file.Read("Alias", AliasKey("DirCount", i), "").empty();
+    });
+    const auto presentDirs = PresentAliasDirs(file);
+    settings.Aliases.resize(static_cast<size_t>(length));
+    for (int i = 1; i <= length; ++i) {
         TAliasInfo& alias = settings.Aliases[static_cast<size_t>(i - 1)];
         alias.Name = file.Read("Alias", AliasKey("Name", i), "");
         alias.Dirs.clear();
         const int dirCount = IntegerOr(file.Read("Alias", AliasKey("DirCount", i), ""), 0);
-        for (int j = 1; j <= dirCount; ++j)
-            alias.Dirs += file.Read("Alias", AliasDirKey(i, j), "") + '\r';
+        const auto found = presentDirs.find(i);
+        if (found == presentDirs.end())
+            continue;
+        for (const auto& [dir, value] : found->second) {
+            if (dir <= dirCount)
+                alias.Dirs += value + '\r';
+        }
     }
 }
 

@@ -6,9 +6,10 @@ set(wine_test_groups
     settings_dialog "SettingsDialogTest.*"
     search_dialog "SearchDialogTest.*"
     index_dialog "IndexDialogTest.*"
+    result_window "ResultWindowTest.*"
     console "ConsoleRunnerTest.*:ConsoleWindowTest.*:NamazuCaptureTest.*"
     namazu_bridge "NamazuBridgeTest.*"
-    platform "Win32FileSystem.*:Win32SystemInfoTest.*:FolderCatalogue.*:PathUtilities.*"
+    platform "Win32FileSystem.*:Win32SystemInfoTest.*:FolderCatalogue.*:PathUtilities.*:HintTooltipsTest.*:DialogBaseTest.*"
     profile_differential "ProfileDifferential.*")
 
 set(named_suites "")

@@ -1,8 +1,8 @@
 #include "catalogue/folder_catalogue.h"
 #include "catalogue/path_utilities.h"
-#include "catalogue/shift_jis.h"
-#include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
+#include "text/shift_jis.h"
+#include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

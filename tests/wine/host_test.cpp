@@ -1,5 +1,6 @@
 // The substitute host as the plug-in and the end-to-end tests rely on it.
 #include "sample_account.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ std::wstring LackingHostPath() {
 // The names among HostCallbacks that the program does not export.
 std::vector<std::string> MissingCallbacks(const std::wstring& program) {
     HMODULE module = LoadLibraryExW(program.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
-    EXPECT_NE(module, nullptr) << ui::ToSjis(program);
+    EXPECT_NE(module, nullptr) << ShiftJisFromWide(program);
     std::vector<std::string> missing;
     for (const char* name : HostCallbacks) {
         if (!module || !GetProcAddress(module, name)) {
@@ -128,7 +129,7 @@ TEST_F(HostTest, MissingPluginIsReportedAndEndsTheHost) {
     EXPECT_EQ(host.WaitForExit(), std::optional<DWORD>(2));
     std::vector<std::string> lines = Lines(host.Output());
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0], "error: cannot load " + ui::ToSjis(plugin));
+    EXPECT_EQ(lines[0], "error: cannot load " + ShiftJisFromWide(plugin));
 }
 
 TEST_F(HostTest, DeliveryRunsTheEntryPointsInTheHostsOrder) {
@@ -137,7 +138,7 @@ TEST_F(HostTest, DeliveryRunsTheEntryPointsInTheHostsOrder) {
     ASSERT_TRUE(host.Started());
     ASSERT_EQ(host.WaitForExit(), std::optional<DWORD>(0)) << host.Output();
 
-    std::string inbox = ui::ToSjis(account_) + "\\Inbox.box\\";
+    std::string inbox = ShiftJisFromWide(account_) + "\\Inbox.box\\";
     std::vector<std::string> lines = Lines(host.Output());
     // The two menu items' captions are the plug-in's settings: only their ids are fixed.
     ASSERT_EQ(lines.size(), 14u) << host.Output();
@@ -228,7 +229,7 @@ TEST_F(HostTest, DeliveryTakesTheNextFreeNumbers) {
     CloseHandle(existing);
 
     std::vector<std::string> lines = RunHost(AccountOption() + L" deliver:2", 0);
-    std::string prefix = "APCRecFilter(" + ui::ToSjis(inbox) + "\\";
+    std::string prefix = "APCRecFilter(" + ShiftJisFromWide(inbox) + "\\";
     EXPECT_TRUE(Contains(lines, prefix + "2.alm) -> 0"));
     EXPECT_TRUE(Contains(lines, prefix + "3.alm) -> 0"));
     EXPECT_FALSE(Contains(lines, prefix + "1.alm) -> 0"));

@@ -2,10 +2,10 @@
 // indexes through the bridge: the menu command opens it on a generated
 // account, its runs fill console windows, and closing it stores the counter,
 // the update time and the targets.
-#include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "sample_account.h"
 #include "settings/profile_document.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +17,7 @@
 #include <memory>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,7 @@ protected:
         for (const auto& key : mknmz)
             settings.Write("Mknmz", key.first, key.second);
         settings.Write("Command", "PerlPath",
-                       perl.empty() ? ui::ToSjis(ui::ProgramDirectory()) + "perl.exe" : perl);
+                       perl.empty() ? ShiftJisFromWide(ui::ProgramDirectory()) + "perl.exe" : perl);
         settings.Write("Command", "mknmzPath", "Z:\\usr\\bin\\mknmz");
         settings.Write("Command", "mknmzOption", "--mailnews --allow=\".*\\.alm\"");
         settings.Write("Command", "NamazuVersion", "2.0");
@@ -83,7 +84,7 @@ protected:
         return control;
     }
     std::string Status(HWND dialog) {
-        return ui::ToSjis(ui::WindowText(Control(dialog, "sbrInfo")));
+        return ShiftJisFromWide(ui::WindowText(Control(dialog, "sbrInfo")));
     }
     static bool RowChecked(HWND list, int row) {
         const LRESULT state = SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK);
@@ -173,7 +174,7 @@ TEST_F(IndexDialogTest, BuildsThenUpdatesThenRebuildsThreeIndexes) {
 
     HWND console = ui::WaitForWindow(host->Id(), L"「会議録」フォルダのインデックス作成中...終了");
     ASSERT_NE(console, nullptr);
-    const std::string output = ui::ToSjis(ui::WindowText(Control(console, "edt")));
+    const std::string output = ShiftJisFromWide(ui::WindowText(Control(console, "edt")));
     EXPECT_EQ(output.find("WorkDir: "), 0u) << output;
     EXPECT_NE(output.find("account/user003.box/user004.box/1.alm"), std::string::npos) << output;
 
@@ -220,6 +221,37 @@ TEST_F(IndexDialogTest, AskZeroRunsAtOnceAndCloseOnFinishClosesTheDialog) {
     EXPECT_TRUE(FileExists(IndexDir("b002\\NMZ.i")));
     EXPECT_EQ(Stored("Mknmz", "NowCountMail"), "0");
     EXPECT_EQ(Stored("Mknmz", "Folder1"), "3:ソフトウェア");
+}
+
+// An account below a space, parentheses and ソ (trail byte 0x5C): mknmz gets
+// the index directories in their short form and a pattern that matches the
+// account literally, so every document is stored under account/.
+TEST_F(IndexDialogTest, IndexesAnAccountBelowSpacesParenthesesAndSo) {
+    const std::string below = stem_ + "/My Documents (old)/\xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88";
+    ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + below +
+                                  "/acc' --mails 2 --folders 2",
+                              stem_ + "-odd"));
+    account_ = WindowsFormOf(stem_ + "/My Documents (old)/ソフト/acc/");
+    WriteSettings({{"Ask", "0"},
+                   {"CloseOnFinish", "1"},
+                   {"ShowWindow", "0"},
+                   {"TargetFolderCount", "3"},
+                   {"Folder1", "0:郵便受け"},
+                   {"Folder2", "2:仕事"},
+                   {"Folder3", "5:会議録"}});
+    auto host = StartHost(L"menu:index");
+    EXPECT_EQ(host->WaitForExit(kRunTimeoutMs), std::optional<DWORD>(0)) << host->Output();
+
+    for (const char* dir : {"inbox", "b001", "b003\\b004"}) {
+        SCOPED_TRACE(dir);
+        EXPECT_TRUE(FileExists(IndexDir(dir) + "\\NMZ.i"));
+        std::istringstream uris(ReadBytes(IndexDir(dir) + "\\NMZ.field.uri"));
+        int documents = 0;
+        for (std::string uri; std::getline(uris, uri); ++documents)
+            EXPECT_EQ(uri.substr(0, 8), "account/") << uri;
+        EXPECT_EQ(documents, 2);
+    }
+    EXPECT_EQ(Stored("Mknmz", "NowCountMail"), "0");
 }
 
 TEST_F(IndexDialogTest, MissingPerlIsReportedPerFolderAndTheRunStillCounts) {
@@ -271,9 +303,12 @@ TEST_F(IndexDialogTest, IndexCommandDuringARunIsRefused) {
     EXPECT_FALSE(IsWindowEnabled(dialog));
     EXPECT_EQ(GetWindow(busy, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongW(busy, GWL_STYLE) & WS_MINIMIZEBOX, 0);
-    // A console window refuses to close while its capture runs.
-    ui::CloseWindow(busy);
-    Sleep(500);
+    // A console window refuses to close while its capture runs; the request
+    // is sent, so it has been handled when the check comes.
+    DWORD_PTR closeResult = 0;
+    EXPECT_NE(
+        SendMessageTimeoutW(busy, WM_CLOSE, 0, 0, SMTO_NORMAL, ui::DefaultTimeoutMs, &closeResult),
+        0);
     EXPECT_TRUE(IsWindow(busy));
     EXPECT_EQ(ui::WindowText(busy), L"「仕事」フォルダのインデックス作成中...");
     ui::PickMenuCommand(folderWindow, kIndexCommandId);

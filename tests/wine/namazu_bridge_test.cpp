@@ -1,7 +1,8 @@
 // The Namazu bridge under Wine: perl.exe runs the real mknmz, namazu.exe the
 // real namazu, started the way the plug-in starts them.
-#include "platform/win32/text_encoding.h"
+#include "indexer/mknmz_command_line.h"
 #include "sample_account.h"
+#include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -98,8 +99,8 @@ protected:
         const std::string command = Bridge("perl.exe") +
                                     " \"Z:\\usr\\bin\\mknmz\" --mailnews --allow=\".*\\.alm\" "
                                     "--output-dir=\"" +
-                                    WorkDir() + "\\b001\" --replace=\"s#" +
-                                    account_->WithSlashes() + "#account/#i\" .";
+                                    WorkDir() + "\\b001\" --replace=\"" +
+                                    AccountReplaceCode(account_->Directory()) + "\" .";
         return RunCaptured(command, Lower(account_->Directory() + "user001.box\\"));
     }
 

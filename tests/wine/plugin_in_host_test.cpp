@@ -2,10 +2,10 @@
 // account's settings file, the menu commands carry the stored captions, a due
 // index update is offered when the folder window opens, and a settings file
 // that cannot be written is reported without losing it.
-#include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "sample_account.h"
 #include "settings/profile_document.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>

@@ -13,6 +13,9 @@ public:
     void ShowError(WindowHandle, const std::string&, const std::string& text) override {
         Messages.push_back(text);
     }
+    void ShowWarning(WindowHandle, const std::string&, const std::string& text) override {
+        Messages.push_back(text);
+    }
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }
     void ShowInformation(WindowHandle, const std::string&, const std::string& text) override {
         Messages.push_back(text);

@@ -1,7 +1,7 @@
 #include "platform/win32/rich_text_view.h"
-#include "platform/win32/text_encoding.h"
 #include "result/result_list.h"
 #include "result/rich_text_document.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "sample_account.h"
 
-#include "catalogue/shift_jis.h"
-#include "platform/win32/text_encoding.h"
+#include "text/shift_jis.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 

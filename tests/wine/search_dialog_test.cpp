@@ -1,9 +1,12 @@
 // The search dialog and the alias dialog, driven through the substitute
 // host the way a person would use them.
-#include "platform/win32/text_encoding.h"
+#include "platform/plugin_error.h"
+#include "plugin/win32/plugin_instance.h"
 #include "sample_account.h"
+#include "search/win32/search_form.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +23,7 @@ namespace {
 
 const wchar_t kSearchCaption[] = L"tarnwick for Namazu [検索]";
 const wchar_t kAliasCaption[] = L"エイリアス";
+const wchar_t kResultCaption[] = L"tarnwick for Namazu [検索結果]";
 
 std::wstring HostPath() {
     return ui::ProgramDirectory() + L"Almail.exe";
@@ -47,16 +51,21 @@ std::string ReadBytes(const std::wstring& path) {
     return content;
 }
 
-// Polls until the control shows the text; returns what it shows last.
-std::string WaitForText(HWND control, const std::string& expected) {
-    std::string text;
+// Polls read() until it gives expected, for five seconds at most; returns
+// what it gave last.
+template <typename Read> std::string WaitForValue(Read read, const std::string& expected) {
+    std::string value;
     for (int i = 0; i < 50; ++i) {
-        text = ui::ToSjis(ui::WindowText(control));
-        if (text == expected)
+        value = read();
+        if (value == expected)
             break;
         Sleep(100);
     }
-    return text;
+    return value;
+}
+
+std::string WaitForText(HWND control, const std::string& expected) {
+    return WaitForValue([control] { return ShiftJisFromWide(ui::WindowText(control)); }, expected);
 }
 
 // An account on drive Z: whose catalogue is, by position: 0 郵便受け,
@@ -90,6 +99,10 @@ protected:
     std::string Stored(const std::string& section, const std::string& key) const {
         return ProfileDocument(ReadBytes(IniPath())).Read(section, key, "<absent>");
     }
+    std::string WaitForStored(const std::string& section, const std::string& key,
+                              const std::string& expected) const {
+        return WaitForValue([&] { return Stored(section, key); }, expected);
+    }
 
     // Starts the host on the account and opens the search dialog from its menu.
     HWND OpenSearchDialog(ui::ChildProcess& host) {
@@ -108,28 +121,24 @@ protected:
     }
     static void SetText(HWND dialog, const char* name, const std::string& text) {
         SendMessageW(Named(dialog, name), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(ui::FromSjis(text).c_str()));
+                     reinterpret_cast<LPARAM>(WideFromShiftJis(text).c_str()));
     }
     static std::string Text(HWND dialog, const char* name) {
-        return ui::ToSjis(ui::WindowText(Named(dialog, name)));
+        return ShiftJisFromWide(ui::WindowText(Named(dialog, name)));
     }
     static void Press(HWND dialog, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(dialog, GetDlgCtrlID(Named(dialog, name)))) << name;
     }
-    // A folder item chosen while Shift is held down. The key state is set in
-    // the dialog's own input state, shared for the moment, so that no
-    // keyboard event has to arrive in time.
-    static void ShiftPick(HWND dialog, int commandId) {
-        const DWORD dialogThread = GetWindowThreadProcessId(dialog, nullptr);
-        ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), dialogThread, TRUE));
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] |= 0x80;
-        SetKeyboardState(keys);
-        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-        keys[VK_SHIFT] &= 0x7F;
-        SetKeyboardState(keys);
-        AttachThreadInput(GetCurrentThreadId(), dialogThread, FALSE);
+    // A click sent, not posted: it returns once the dialog has handled it, so
+    // text set afterwards cannot overtake it. For buttons that open no window.
+    static void PressAndWait(HWND dialog, const char* name) {
+        HWND button = Named(dialog, name);
+        DWORD_PTR result = 0;
+        EXPECT_NE(SendMessageTimeoutW(
+                      dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                      reinterpret_cast<LPARAM>(button), SMTO_NORMAL, ui::DefaultTimeoutMs, &result),
+                  0)
+            << name;
     }
     // The tooltip the control shows once the mouse rests on it.
     static std::string HintOver(DWORD processId, HWND control) {
@@ -148,10 +157,29 @@ protected:
                 DWORD owner = 0;
                 GetWindowThreadProcessId(tip, &owner);
                 if (owner == processId && IsWindowVisible(tip))
-                    return ui::ToSjis(ui::WindowText(tip));
+                    return ShiftJisFromWide(ui::WindowText(tip));
             }
         }
         return "<no hint>";
+    }
+    // Search opens the result window, whose search cannot run on this
+    // account: the boxes saying why are closed, then the window.
+    static void CloseResultWindow(const ui::ChildProcess& host) {
+        HWND window = ui::WaitForWindow(host.Id(), kResultCaption);
+        ASSERT_NE(window, nullptr);
+        bool searched = false;
+        for (int i = 0; i < 100 && !searched; ++i) {
+            bool boxShown = false;
+            for (const wchar_t* caption : {L"tarnwick for Namazu", L"エラー"}) {
+                if (HWND box = ui::WaitForWindow(host.Id(), caption, 100)) {
+                    EXPECT_TRUE(ui::PressButtonById(box, IDOK));
+                    boxShown = true;
+                }
+            }
+            searched =
+                !boxShown && IsWindowEnabled(window) && IsWindowEnabled(Named(window, "btnSearch"));
+        }
+        Press(window, "btnClose");
     }
     static int DefaultButton(HWND dialog) {
         return LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0));
@@ -162,6 +190,22 @@ protected:
 
     std::wstring account_;
 };
+
+TEST_F(SearchDialogTest, ADialogThatCannotOpenIsAFailureNotACancel) {
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+    DestroyWindow(gone);
+
+    try {
+        ShowSearchDialog(gone, TheSearchServices());
+        FAIL() << "a dialog that cannot open must not read as Cancel";
+    } catch (const PluginError& error) {
+        EXPECT_EQ(
+            std::string(error.what()).rfind("ダイアログを開けませんでした。\nエラーコード： ", 0),
+            0u)
+            << error.what();
+    }
+}
 
 TEST_F(SearchDialogTest, ShowsEveryControlInTabOrderCentredOnTheHost) {
     ui::ChildProcess host(HostPath(), Arguments());
@@ -275,23 +319,23 @@ TEST_F(SearchDialogTest, SearchCommitsPickedFoldersAndHeaderConditions) {
 
     ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + 2);
     EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), "仕事"), "仕事");
-    ShiftPick(dialog, IDM_FOLDER_FIRST + 6);
+    ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + 6));
     EXPECT_EQ(Text(dialog, "edtFolderName"), "仕事, 議事録");
     EXPECT_EQ(HintOver(host.Id(), Named(dialog, "edtFolderName")), "仕事\r\n議事録");
 
     SetText(dialog, "cboHeaderName", "Subject:");
     SetText(dialog, "edtHeaderKeyword", " 会議 ");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboHeaderName", "from:");
     SetText(dialog, "edtHeaderKeyword", "info");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboHeaderName", "X-Mailer:");
-    Press(dialog, "btnAdd");
+    PressAndWait(dialog, "btnAdd");
     SetText(dialog, "cboKeyword", " 予算 ");
-    Sleep(200);
     EXPECT_EQ(SendMessageW(Named(dialog, "lstHeader"), LVM_GETITEMCOUNT, 0, 0), 2);
 
     Press(dialog, "btnSearch");
+    CloseResultWindow(host);
     EXPECT_TRUE(ui::WaitForWindowGone(dialog));
     EXPECT_TRUE(host.WaitForExit().has_value());
     EXPECT_EQ(Stored("Search", "TargetFolderCount"), "2");
@@ -307,7 +351,7 @@ TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
         ASSERT_NE(dialog, nullptr);
         ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + 7);
         WaitForText(Named(dialog, "edtFolderName"), "私用");
-        ShiftPick(dialog, IDM_FOLDER_FIRST + 4);
+        ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + 4));
         ASSERT_EQ(Text(dialog, "edtFolderName"), "私用, 会議");
 
         ui::PickMenuCommand(dialog, IDM_ALIAS_SAVE_AS);
@@ -338,6 +382,7 @@ TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
         ui::PickMenuCommand(dialog, IDM_ALIAS_FIRST + 0);
         EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), "私用, 会議"), "私用, 会議");
         Press(dialog, "btnSearch");
+        CloseResultWindow(host);
         EXPECT_TRUE(host.WaitForExit().has_value());
         EXPECT_EQ(Stored("Search", "Alias"), "旅行");
         EXPECT_EQ(Stored("Search", "Folder1"), "7:私用");
@@ -366,8 +411,7 @@ TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
         ASSERT_NE(confirm, nullptr);
         EXPECT_TRUE(ui::PressButtonById(confirm, IDYES));
         EXPECT_TRUE(ui::WaitForWindowGone(confirm));
-        Sleep(200);
-        EXPECT_EQ(Stored("Alias", "Max"), "0");
+        EXPECT_EQ(WaitForStored("Alias", "Max", "0"), "0");
         EXPECT_EQ(Text(dialog, "edtFolderName"), "私用, 会議");
 
         ui::PickMenuCommand(dialog, IDM_ALIAS_DELETE);
@@ -381,6 +425,7 @@ TEST_F(SearchDialogTest, AliasIsSavedAppliedRenamedAndDeleted) {
         EXPECT_TRUE(ui::WaitForWindowGone(refusal));
 
         Press(dialog, "btnSearch");
+        CloseResultWindow(host);
         EXPECT_TRUE(host.WaitForExit().has_value());
         EXPECT_EQ(Stored("Search", "Alias"), "");
         EXPECT_EQ(Stored("Search", "TargetFolderCount"), "2");
@@ -419,7 +464,7 @@ TEST_F(SearchDialogTest, RenameWithoutAnAppliedAliasStartsFromAnEmptyOldName) {
     ASSERT_EQ(SendMessageW(folders, LB_GETCOUNT, 0, 0), 1);
     wchar_t title[64] = L"";
     SendMessageW(folders, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(title));
-    EXPECT_EQ(ui::ToSjis(title), "郵便受け");
+    EXPECT_EQ(ShiftJisFromWide(title), "郵便受け");
 
     SetText(alias, "cboAliasName", "a");
     ui::PickMenuCommand(alias, IDC_ALIAS_SAVE);
@@ -457,6 +502,7 @@ TEST_F(SearchDialogTest, BadSavedEntriesAreDroppedAndTheFileStaysWhole) {
     ui::PickMenuCommand(dialog, IDM_ALIAS_FIRST + 0);
     EXPECT_EQ(WaitForText(Named(dialog, "edtFolderName"), ""), "");
     Press(dialog, "btnSearch");
+    CloseResultWindow(host);
     EXPECT_TRUE(host.WaitForExit().has_value());
     EXPECT_EQ(Stored("Search", "TargetFolderCount"), "0");
     EXPECT_EQ(Stored("Search", "Alias"), "　");

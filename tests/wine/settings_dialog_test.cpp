@@ -2,10 +2,10 @@
 // show when they open, what OK and Cancel leave in tarnwick.ini, the
 // buttons' rules, the option help through the Namazu bridge and the link
 // menu under its button.
-#include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "sample_account.h"
 #include "settings/profile_document.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,13 @@
 #include "ui_automation.h"
 
+#include "text/win32/text_encoding.h"
+
 #include <algorithm>
 
 namespace ui {
 
 namespace {
 
-const UINT ShiftJis = 932;
 const DWORD PollIntervalMs = 50;
 const UINT MessageTimeoutMs = 5000;
 
@@ -79,24 +80,6 @@ std::wstring TemporaryFileName() {
 }
 
 } // namespace
-
-std::wstring FromSjis(const std::string& text) {
-    int length =
-        MultiByteToWideChar(ShiftJis, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(ShiftJis, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    return wide;
-}
-
-std::string ToSjis(const std::wstring& text) {
-    int length = WideCharToMultiByte(ShiftJis, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0, nullptr, nullptr);
-    std::string narrow(length, '\0');
-    WideCharToMultiByte(ShiftJis, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
-                        length, nullptr, nullptr);
-    return narrow;
-}
 
 std::wstring ProgramDirectory() {
     wchar_t path[MAX_PATH] = L"";
@@ -214,7 +197,7 @@ std::vector<std::wstring> ControlTexts(HWND top) {
 }
 
 HWND FindControlByName(HWND top, const std::string& name) {
-    std::wstring wanted = FromSjis(name);
+    std::wstring wanted = WideFromShiftJis(name);
     for (HWND control : Descendants(top)) {
         if (ControlName(control) == wanted) {
             return control;
@@ -247,6 +230,21 @@ bool PressButtonById(HWND top, int id) {
 
 void PickMenuCommand(HWND top, int commandId) {
     PostMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+bool PickMenuCommandWithShift(HWND top, int commandId) {
+    const DWORD windowThread = GetWindowThreadProcessId(top, nullptr);
+    if (!AttachThreadInput(GetCurrentThreadId(), windowThread, TRUE))
+        return false;
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] |= 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    keys[VK_SHIFT] &= 0x7F;
+    SetKeyboardState(keys);
+    AttachThreadInput(GetCurrentThreadId(), windowThread, FALSE);
+    return true;
 }
 
 void CloseWindow(HWND window) {

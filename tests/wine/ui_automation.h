@@ -14,10 +14,6 @@ namespace ui {
 
 const DWORD DefaultTimeoutMs = 20000;
 
-// Shift-JIS (code page 932) and UTF-16.
-std::wstring FromSjis(const std::string& text);
-std::string ToSjis(const std::wstring& text);
-
 // The directory of the running test program, ending in a backslash.
 std::wstring ProgramDirectory();
 
@@ -62,6 +58,10 @@ bool PressButton(HWND top, const std::wstring& caption);
 bool PressButtonById(HWND top, int id);
 // Chooses the menu command with this id, as picking the item would.
 void PickMenuCommand(HWND top, int commandId);
+// The same, waiting for it, while Shift is held down. The key state is set
+// in the window's own input state, shared for the moment, so that no
+// keyboard event has to arrive in time. False when that cannot be shared.
+bool PickMenuCommandWithShift(HWND top, int commandId);
 // Asks the window to close, as its close box would.
 void CloseWindow(HWND window);
 

@@ -1,7 +1,7 @@
 #include "platform/plugin_error.h"
-#include "platform/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "settings/settings_store.h"
+#include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -40,16 +40,48 @@ std::vector<std::string> NamesIn(const std::string& directory) {
 }
 
 TEST(Win32FileSystem, ReplacesContentInOneStepUnderAShiftJisPath) {
-    // 表 ends in the byte of a backslash.
-    TemporaryDirectory directory("予定表");
+    // 表 ends in the byte of a backslash; 髙 (FB FC) and 﨑 (FA B1) begin
+    // with lead bytes above 0xE0.
+    TemporaryDirectory directory("\xFB\xFC\xFA\xB1予定表");
     Win32FileSystem files;
     const std::string path = directory.Path + "tarnwick.ini";
     ASSERT_TRUE(files.ReplaceContent(path, "first"));
     ASSERT_TRUE(files.ReplaceContent(path, "[General]\r\n値=ソ\r\n"));
     EXPECT_EQ(files.ReadFile(path).value_or(""), "[General]\r\n値=ソ\r\n");
     EXPECT_EQ(NamesIn(directory.Path), std::vector<std::string>{"tarnwick.ini"});
+    const std::string withoutSeparator = directory.Path.substr(0, directory.Path.size() - 1);
+    const std::vector<DirectoryEntry> listed = files.ListDirectory(withoutSeparator);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].Name, "\xFB\xFC\xFA\xB1予定表");
     EXPECT_FALSE(files.FileExists(directory.Path + "missing.ini"));
     EXPECT_FALSE(files.ReadFile(directory.Path + "missing.ini").has_value());
+}
+
+// The writing end of a pipe: it hands out some bytes, then goes away, so the
+// reader's next read fails as a file's would on a failing disk.
+DWORD WINAPI WriteSomeAndBreak(void* pipe) {
+    HANDLE end = static_cast<HANDLE>(pipe);
+    ConnectNamedPipe(end, nullptr);
+    const std::string bytes(3000, 'x');
+    DWORD written = 0;
+    WriteFile(end, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(end);
+    return 0;
+}
+
+TEST(Win32FileSystem, AReadThatFailsPartWayGivesNothing) {
+    const wchar_t name[] = L"\\\\.\\pipe\\tarnwick-partial-read";
+    HANDLE pipe = CreateNamedPipeW(name, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 1024,
+                                   1024, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    HANDLE writer = CreateThread(nullptr, 0, WriteSomeAndBreak, pipe, 0, nullptr);
+    ASSERT_NE(writer, nullptr);
+
+    Win32FileSystem files;
+    EXPECT_FALSE(files.ReadFile(ShiftJisFromWide(name)).has_value());
+
+    EXPECT_EQ(WaitForSingleObject(writer, 10000), WAIT_OBJECT_0);
+    CloseHandle(writer);
 }
 
 TEST(Win32FileSystem, ReadOnlyOrLockedSettingsAreReportedAndKeptWhole) {

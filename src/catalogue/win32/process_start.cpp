@@ -1,11 +1,11 @@
 #include "catalogue/win32/process_start.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <vector>
 
-HANDLE StartProcess(const std::string& commandLine, const std::string& workDir,
-                    STARTUPINFOW& startup, bool inheritHandles, DWORD creationFlags) {
+UniqueKernelHandle StartProcess(const std::string& commandLine, const std::string& workDir,
+                                STARTUPINFOW& startup, bool inheritHandles, DWORD creationFlags) {
     // CreateProcessW may write into the command line.
     const std::wstring wide = WideFromShiftJis(commandLine);
     std::vector<wchar_t> command(wide.begin(), wide.end());
@@ -15,7 +15,7 @@ HANDLE StartProcess(const std::string& commandLine, const std::string& workDir,
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, inheritHandles, creationFlags,
                         nullptr, directory.empty() ? nullptr : directory.c_str(), &startup,
                         &created))
-        return nullptr;
-    CloseHandle(created.hThread);
-    return created.hProcess;
+        return UniqueKernelHandle();
+    UniqueKernelHandle thread(created.hThread);
+    return UniqueKernelHandle(created.hProcess);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/win32/unique_handle.h"
+
 #include <windows.h>
 
 #include <string>
 
 // CreateProcessW with a Shift-JIS command line and working directory (empty:
 // the caller's), the caller's environment and no thread handle kept.
-// Returns the process handle, or null with GetLastError set.
-HANDLE StartProcess(const std::string& commandLine, const std::string& workDir,
-                    STARTUPINFOW& startup, bool inheritHandles, DWORD creationFlags);
+// Returns the process handle, or none with GetLastError set.
+UniqueKernelHandle StartProcess(const std::string& commandLine, const std::string& workDir,
+                                STARTUPINFOW& startup, bool inheritHandles, DWORD creationFlags);

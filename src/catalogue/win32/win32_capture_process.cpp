@@ -1,6 +1,7 @@
 #include "catalogue/win32/win32_capture_process.h"
 
 #include "catalogue/win32/process_start.h"
+#include "platform/win32/win32_message_pump.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,26 +13,18 @@ namespace {
 const DWORD kPipeBuffer = 1024 * 1024;
 const size_t kReadPiece = 64 * 1024;
 
-void Close(HANDLE& handle) {
-    if (handle != nullptr)
-        CloseHandle(handle);
-    handle = nullptr;
-}
-
 } // namespace
-
-Win32CaptureProcess::~Win32CaptureProcess() {
-    Close(read_);
-    Close(write_);
-    Close(process_);
-}
 
 bool Win32CaptureProcess::CreatePipe() {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    if (!::CreatePipe(&read_, &write_, &inheritable, kPipeBuffer))
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+    if (!::CreatePipe(&read, &write, &inheritable, kPipeBuffer))
         return false;
+    read_.Reset(read);
+    write_.Reset(write);
     // Only the write end is for the child.
-    SetHandleInformation(read_, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(read_.Get(), HANDLE_FLAG_INHERIT, 0);
     return true;
 }
 
@@ -42,17 +35,17 @@ bool Win32CaptureProcess::Start(const std::string& commandLine, const std::strin
     startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     startup.wShowWindow = SW_HIDE;
     startup.hStdInput = nullptr;
-    startup.hStdOutput = write_;
-    startup.hStdError = write_;
+    startup.hStdOutput = write_.Get();
+    startup.hStdError = write_.Get();
     process_ = StartProcess(commandLine, workDir, startup, true, 0);
-    if (process_ == nullptr) {
+    if (!process_.IsValid()) {
         errorCode = GetLastError();
-        Close(read_);
-        Close(write_);
+        read_.Reset();
+        write_.Reset();
         return false;
     }
     // With our copy gone, the pipe breaks when the child closes its end.
-    Close(write_);
+    write_.Reset();
     return true;
 }
 
@@ -60,14 +53,14 @@ bool Win32CaptureProcess::ReadAvailable(std::string& output, size_t maxBytes) {
     std::vector<char> buffer(kReadPiece);
     for (size_t taken = 0; taken < maxBytes;) {
         DWORD available = 0;
-        if (!PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr))
+        if (!PeekNamedPipe(read_.Get(), nullptr, 0, nullptr, &available, nullptr))
             return false;
         if (available == 0)
             return true;
         const DWORD wanted =
             static_cast<DWORD>(std::min<size_t>({available, buffer.size(), maxBytes - taken}));
         DWORD got = 0;
-        if (!ReadFile(read_, buffer.data(), wanted, &got, nullptr))
+        if (!ReadFile(read_.Get(), buffer.data(), wanted, &got, nullptr))
             return false;
         output.append(buffer.data(), got);
         taken += got;
@@ -75,8 +68,9 @@ bool Win32CaptureProcess::ReadAvailable(std::string& output, size_t maxBytes) {
     return true;
 }
 
-void Win32CaptureProcess::WaitForEnd() {
-    WaitForSingleObject(process_, INFINITE);
-    Close(process_);
-    Close(read_);
+// A program may close its output and run on; the host must not freeze meanwhile.
+void Win32CaptureProcess::WaitForEnd(unsigned rhythmMs) {
+    WaitWhilePumping(process_.Get(), rhythmMs);
+    process_.Reset();
+    read_.Reset();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/capture_process.h"
+#include "platform/win32/unique_handle.h"
 
 #include <windows.h>
 
@@ -8,16 +9,14 @@
 // PeekNamedPipe reports data, so the user-interface thread never blocks.
 class Win32CaptureProcess : public CaptureProcess {
 public:
-    ~Win32CaptureProcess() override;
-
     bool CreatePipe() override;
     bool Start(const std::string& commandLine, const std::string& workDir,
                unsigned long& errorCode) override;
     bool ReadAvailable(std::string& output, size_t maxBytes) override;
-    void WaitForEnd() override;
+    void WaitForEnd(unsigned rhythmMs) override;
 
 private:
-    HANDLE read_ = nullptr;
-    HANDLE write_ = nullptr;
-    HANDLE process_ = nullptr;
+    UniqueKernelHandle read_;
+    UniqueKernelHandle write_;
+    UniqueKernelHandle process_;
 };

@@ -2,20 +2,20 @@
 
 #include "catalogue/win32/process_start.h"
 #include "catalogue/win32/win32_capture_process.h"
+#include "platform/win32/win32_message_pump.h"
+
+#include <utility>
 
 namespace {
 
 class Win32RunningProcess : public RunningProcess {
 public:
-    explicit Win32RunningProcess(HANDLE process) : process_(process) {}
-    ~Win32RunningProcess() override { CloseHandle(process_); }
+    explicit Win32RunningProcess(UniqueKernelHandle process) : process_(std::move(process)) {}
 
-    bool WaitForEnd(unsigned timeoutMs) override {
-        return WaitForSingleObject(process_, timeoutMs) != WAIT_TIMEOUT;
-    }
+    void WaitForEnd(unsigned rhythmMs) override { WaitWhilePumping(process_.Get(), rhythmMs); }
 
 private:
-    HANDLE process_;
+    UniqueKernelHandle process_;
 };
 
 } // namespace
@@ -26,10 +26,11 @@ std::unique_ptr<RunningProcess> Win32ProcessLauncher::Start(const std::string& c
     GetStartupInfoW(&startup);
     startup.dwFlags |= STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(show);
-    HANDLE process = StartProcess(commandLine, workDir, startup, false, CREATE_DEFAULT_ERROR_MODE);
-    if (process == nullptr)
+    UniqueKernelHandle process =
+        StartProcess(commandLine, workDir, startup, false, CREATE_DEFAULT_ERROR_MODE);
+    if (!process.IsValid())
         return nullptr;
-    return std::make_unique<Win32RunningProcess>(process);
+    return std::make_unique<Win32RunningProcess>(std::move(process));
 }
 
 std::unique_ptr<CaptureProcess> Win32ProcessLauncher::NewCaptureProcess() {

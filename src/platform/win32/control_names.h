@@ -13,6 +13,11 @@ struct NamedControl {
     int Id;
     const char* Name;
 };
+// Names the dialog's controls after its table.
+template <size_t Count> void NameControls(HWND dialog, const NamedControl (&controls)[Count]) {
+    for (const NamedControl& control : controls)
+        NameControl(GetDlgItem(dialog, control.Id), control.Name);
+}
 std::string ControlName(HWND control);
 // Releases the names of a window and of all its children; called when a
 // window that named its controls is destroyed.

@@ -1,6 +1,6 @@
 #include "platform/win32/control_text.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 std::string ControlText(HWND control) {
     const int length = GetWindowTextLengthW(control);

@@ -1,6 +1,9 @@
 #include "platform/win32/dialog_base.h"
 
+#include "platform/plugin_error.h"
 #include "platform/win32/control_names.h"
+
+#include <string>
 
 HINSTANCE ThisModule() {
     HMODULE module = nullptr;
@@ -10,9 +13,20 @@ HINSTANCE ThisModule() {
     return module;
 }
 
+DialogBase::~DialogBase() {
+    if (handle_ != nullptr)
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+}
+
 INT_PTR DialogBase::ShowModal(HWND owner, int templateId) {
-    return DialogBoxParamW(ThisModule(), MAKEINTRESOURCEW(templateId), owner, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    opened_ = false;
+    const INT_PTR result = DialogBoxParamW(ThisModule(), MAKEINTRESOURCEW(templateId), owner,
+                                           DialogProc, reinterpret_cast<LPARAM>(this));
+    if (!opened_) {
+        throw PluginError("ダイアログを開けませんでした。\nエラーコード： " +
+                          std::to_string(GetLastError()));
+    }
+    return result;
 }
 
 HWND DialogBase::CreateModeless(HWND owner, int templateId) {
@@ -24,14 +38,13 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND window, UINT message, WPARAM wParam
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
         reinterpret_cast<DialogBase*>(lParam)->handle_ = window;
+        reinterpret_cast<DialogBase*>(lParam)->opened_ = true;
     }
     auto* dialog = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (dialog == nullptr)
-        return FALSE;
-    const INT_PTR handled = dialog->OnMessage(message, wParam, lParam);
+    const INT_PTR handled = dialog != nullptr ? dialog->OnMessage(message, wParam, lParam) : FALSE;
     if (message == WM_DESTROY)
         ForgetControlNames(window);
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY && dialog != nullptr) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         dialog->handle_ = nullptr;
     }

@@ -3,13 +3,20 @@
 #include <windows.h>
 
 // A dialog built from a DIALOGEX template of this module. The object is
-// found through GWLP_USERDATA from WM_INITDIALOG until WM_NCDESTROY; the
-// subclass handles messages in OnMessage.
+// found through GWLP_USERDATA from WM_INITDIALOG; the subclass handles
+// messages in OnMessage. Whichever of window and object goes first cuts the
+// link between them, so neither reaches the other once it is gone.
 class DialogBase {
 public:
-    virtual ~DialogBase() = default;
+    virtual ~DialogBase();
+    DialogBase() = default;
+    DialogBase(const DialogBase&) = delete;
+    DialogBase& operator=(const DialogBase&) = delete;
 
     // Shows the dialog modally over owner and returns its EndDialog result.
+    // Throws PluginError when the dialog cannot be made (its template, one of
+    // its controls or its owner fails), which is no answer of the user's.
+    // Inside a window procedure, catch it: no exception may leave one.
     INT_PTR ShowModal(HWND owner, int templateId);
     // Creates the dialog modeless, owned by owner (may be null); hidden until shown.
     HWND CreateModeless(HWND owner, int templateId);
@@ -25,6 +32,7 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;
+    bool opened_ = false;
 };
 
 // The module (DLL or program) whose resources the plug-in's dialogs use.

@@ -1,6 +1,6 @@
 #include "platform/win32/rich_text_view.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <richedit.h>
 

@@ -1,28 +1,11 @@
 #include "platform/win32/win32_file_system.h"
 
-#include "platform/win32/text_encoding.h"
+#include "platform/win32/unique_handle.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 
 namespace {
-
-// Owns a file handle for the length of one operation.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (IsOpen())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 bool WriteAll(HANDLE file, const std::string& content) {
     size_t written = 0;
@@ -37,9 +20,9 @@ bool WriteAll(HANDLE file, const std::string& content) {
 }
 
 bool WriteNewFile(const std::wstring& path, const std::string& content) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.IsOpen() && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
+    UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsValid() && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
 }
 
 bool IsReadOnly(const std::wstring& path) {
@@ -55,17 +38,22 @@ bool Win32FileSystem::FileExists(const std::string& path) {
 }
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
-    FileHandle file(CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
+    UniqueFileHandle file(CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
         return std::nullopt;
     std::string content;
     char buffer[65536];
-    DWORD got = 0;
-    while (::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+    for (;;) {
+        DWORD got = 0;
+        // Part of a file is no settings file: a caller would write it back short.
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr))
+            return std::nullopt;
+        if (got == 0)
+            return content;
         content.append(buffer, got);
-    return content;
+    }
 }
 
 // The new content goes to a temporary file beside the old one, which is then
@@ -87,8 +75,8 @@ bool Win32FileSystem::ReplaceContent(const std::string& path, const std::string&
 std::vector<DirectoryEntry> Win32FileSystem::ListDirectory(const std::string& pattern) {
     std::vector<DirectoryEntry> entries;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(WideFromShiftJis(pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    UniqueFindHandle search(FindFirstFileW(WideFromShiftJis(pattern).c_str(), &found));
+    if (!search.IsValid())
         return entries;
     do {
         DirectoryEntry entry;
@@ -97,8 +85,7 @@ std::vector<DirectoryEntry> Win32FileSystem::ListDirectory(const std::string& pa
         entry.IsHidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         entry.IsSystem = (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
         entries.push_back(entry);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.Get(), &found));
     return entries;
 }
 

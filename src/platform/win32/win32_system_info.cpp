@@ -1,6 +1,6 @@
 #include "platform/win32/win32_system_info.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 
@@ -28,4 +28,17 @@ std::string Win32SystemInfo::TempDirectory() {
     if (dir.empty() || dir.back() != L'\\')
         dir += L'\\';
     return ShiftJisFromWide(dir);
+}
+
+std::optional<std::string> Win32SystemInfo::ShortPathName(const std::string& path) {
+    const std::wstring longPath = WideFromShiftJis(path);
+    const DWORD room = GetShortPathNameW(longPath.c_str(), nullptr, 0);
+    if (room == 0)
+        return std::nullopt;
+    std::wstring shortPath(room, L'\0');
+    const DWORD length = GetShortPathNameW(longPath.c_str(), &shortPath[0], room);
+    if (length == 0 || length >= room)
+        return std::nullopt;
+    shortPath.resize(length);
+    return ShiftJisFromWide(shortPath);
 }

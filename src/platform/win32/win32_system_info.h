@@ -7,4 +7,5 @@ public:
     bool IsNtFamily() override;
     bool DriveHasRoot(char letter) override;
     std::string TempDirectory() override;
+    std::optional<std::string> ShortPathName(const std::string& path) override;
 };

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_user_interface.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 
@@ -19,6 +19,11 @@ int Show(WindowHandle owner, const std::string& caption, const std::string& text
 void Win32UserInterface::ShowError(WindowHandle owner, const std::string& caption,
                                    const std::string& text) {
     Show(owner, caption, text, MB_OK | MB_ICONERROR);
+}
+
+void Win32UserInterface::ShowWarning(WindowHandle owner, const std::string& caption,
+                                     const std::string& text) {
+    Show(owner, caption, text, MB_OK | MB_ICONWARNING);
 }
 
 void Win32UserInterface::ShowMessage(const std::string& text) {

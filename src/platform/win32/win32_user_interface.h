@@ -7,6 +7,8 @@ class Win32UserInterface : public UserInterface {
 public:
     void ShowError(WindowHandle owner, const std::string& caption,
                    const std::string& text) override;
+    void ShowWarning(WindowHandle owner, const std::string& caption,
+                     const std::string& text) override;
     void ShowMessage(const std::string& text) override;
     void ShowInformation(WindowHandle owner, const std::string& caption,
                          const std::string& text) override;

@@ -1,16 +1,17 @@
 #include "plugin/win32/plugin_instance.h"
 
 #include "catalogue/console_command_runner.h"
-#include "catalogue/win32/win32_message_pump.h"
 #include "catalogue/win32/win32_process_launcher.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_message_pump.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_user_interface.h"
 #include "plugin/host_boundary.h"
 #include "plugin/win32/win32_host_api.h"
 #include "plugin/win32/win32_host_menu.h"
 #include "plugin/win32/win32_plugin_windows.h"
+#include "settings/win32/browse.h"
 
 namespace {
 
@@ -37,7 +38,14 @@ struct PluginInstance {
     Win32PluginWindows Windows;
     PluginState State{Files, Host};
     PluginCore Core{State, Host, Menu, Ui, Windows};
-    IndexServices Indexer{State, Host, Files, Runner, Pump, Clock, System, Ui};
+    SearchServices Search{
+        State.Store, State.Catalogue, State.SearchFormula, State.SearchTargets, Host, Ui};
+    IndexServices Indexer{State.Store, State.Catalogue, State.IndexingRunning,
+                          Host,        Files,           Runner,
+                          Pump,        Clock,           System,
+                          Ui};
+    Win32Shell Shell;
+    ResultServices Result{Search, State.Hits, State.Mail, Host, Files, Runner, Pump, Ui, Shell};
 };
 
 PluginInstance& Instance() {
@@ -69,4 +77,12 @@ ConsoleRunner& TheConsoleRunner() {
 
 IndexServices& TheIndexServices() {
     return Instance().Indexer;
+}
+
+SearchServices& TheSearchServices() {
+    return Instance().Search;
+}
+
+ResultServices& TheResultServices() {
+    return Instance().Result;
 }

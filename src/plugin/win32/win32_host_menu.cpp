@@ -1,6 +1,6 @@
 #include "plugin/win32/win32_host_menu.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 

@@ -2,23 +2,21 @@
 
 #include "indexer/win32/index_dialog_window.h"
 #include "plugin/win32/plugin_instance.h"
+#include "result/win32/result_form.h"
 #include "search/win32/search_form.h"
 #include "settings/win32/about_box.h"
 #include "settings/win32/settings_dialog.h"
-
-// The result window is not built yet: until it is, its command opens
-// nothing.
 
 void Win32PluginWindows::ShowIndexDialog(WindowHandle host) {
     ::ShowIndexDialog(static_cast<HWND>(host), TheIndexServices());
 }
 
 int Win32PluginWindows::ShowSearchDialog(WindowHandle host) {
-    return ::ShowSearchDialog(static_cast<HWND>(host));
+    return ::ShowSearchDialog(static_cast<HWND>(host), TheSearchServices());
 }
 
-int Win32PluginWindows::ShowResultWindow(WindowHandle) {
-    return 2;
+int Win32PluginWindows::ShowResultWindow(WindowHandle host) {
+    return ::ShowResultWindow(static_cast<HWND>(host), TheResultServices());
 }
 
 void Win32PluginWindows::ShowSettingsDialog(WindowHandle host) {

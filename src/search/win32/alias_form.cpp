@@ -47,8 +47,7 @@ protected:
 
 private:
     INT_PTR FormCreate() {
-        for (const NamedControl& control : kControls)
-            NameControl(Item(control.Id), control.Name);
+        NameControls(Handle(), kControls);
         SetComboItems(Item(IDC_ALIAS_OLD_NAME), logic_.AliasNames());
         SetComboItems(Item(IDC_ALIAS_NAME), logic_.AliasNames());
         SetComboItems(Item(IDC_ALIAS_POSITION), logic_.InsertPositions());

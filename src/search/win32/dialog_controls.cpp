@@ -1,6 +1,6 @@
 #include "search/win32/dialog_controls.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 void SetComboItems(HWND combo, const std::vector<std::string>& items) {
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);

@@ -1,7 +1,7 @@
 #include "search/win32/popup_menus.h"
 
-#include "platform/win32/text_encoding.h"
 #include "search/win32/search_resource.h"
+#include "text/win32/text_encoding.h"
 
 namespace {
 

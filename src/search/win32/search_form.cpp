@@ -1,17 +1,18 @@
 #include "search/win32/search_form.h"
 
+#include "platform/plugin_error.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
-#include "platform/win32/text_encoding.h"
-#include "plugin/win32/plugin_instance.h"
+#include "platform/win32/hint_tooltips.h"
 #include "search/alias_dialog.h"
 #include "search/search_dialog.h"
 #include "search/win32/alias_form.h"
 #include "search/win32/dialog_controls.h"
 #include "search/win32/popup_menus.h"
 #include "search/win32/search_resource.h"
+#include "text/win32/text_encoding.h"
 
 #include <commctrl.h>
 
@@ -67,8 +68,7 @@ protected:
 
 private:
     INT_PTR FormCreate() {
-        for (const NamedControl& control : kControls)
-            NameControl(Item(control.Id), control.Name);
+        NameControls(Handle(), kControls);
         CreateHint();
         SetUpHeaderControls();
         logic_.FormCreate();
@@ -144,17 +144,8 @@ private:
     }
 
     void CreateHint() {
-        hint_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                                0, Handle(), nullptr, ThisModule(), nullptr);
-        TOOLINFOW tool = {};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = Handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(Item(IDC_SEARCH_FOLDER_NAME));
-        tool.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(hint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        // Lines break only where the hint has line breaks.
-        SendMessageW(hint_, TTM_SETMAXTIPWIDTH, 0, 4000);
+        hints_.Create(Handle());
+        hints_.Add(Item(IDC_SEARCH_FOLDER_NAME), "");
     }
 
     void SetUpHeaderControls() {
@@ -188,13 +179,7 @@ private:
     }
 
     void edtFolderNameChange() {
-        std::wstring text = WideFromShiftJis(logic_.Targets().FolderNameHint());
-        TOOLINFOW tool = {};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = Handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(Item(IDC_SEARCH_FOLDER_NAME));
-        tool.lpszText = &text[0];
-        SendMessageW(hint_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        hints_.SetText(Item(IDC_SEARCH_FOLDER_NAME), logic_.Targets().FolderNameHint());
     }
 
     void mnuFolderListItemClick(int position) {
@@ -218,7 +203,7 @@ private:
         const std::string currentAlias = logic_.Targets().CurrentAlias();
         AliasDialog dialog(logic_.Store(), logic_.Catalogue(), ui_, AliasDialogMode::SaveAs,
                            logic_.Targets().SelectedFolders(), logic_.IndexBase());
-        if (ShowAliasDialog(Handle(), dialog, -1, currentAlias) == 1)
+        if (AliasDialogSaved(dialog, -1, currentAlias))
             BuildAliasMenu();
     }
 
@@ -227,8 +212,18 @@ private:
         const std::string defaultName = oldAlias < 0 ? "" : logic_.Targets().CurrentAlias();
         AliasDialog dialog(logic_.Store(), logic_.Catalogue(), ui_, AliasDialogMode::Rename,
                            logic_.Targets().SelectedFolders(), logic_.IndexBase());
-        if (ShowAliasDialog(Handle(), dialog, oldAlias, defaultName) == 1)
+        if (AliasDialogSaved(dialog, oldAlias, defaultName))
             BuildAliasMenu();
+    }
+
+    // It opens inside this dialog's handler, which no exception may leave.
+    bool AliasDialogSaved(AliasDialog& dialog, int oldAlias, const std::string& defaultName) {
+        try {
+            return ShowAliasDialog(Handle(), dialog, oldAlias, defaultName) == 1;
+        } catch (const PluginError& error) {
+            ui_.ShowMessage(error.what());
+            return false;
+        }
     }
 
     void mnuAliasDeleteClick() {
@@ -311,26 +306,25 @@ private:
     UserInterface& ui_;
     SearchDialog& logic_;
     SearchPopupMenus menus_;
-    HWND hint_ = nullptr;
+    HintTooltips hints_;
 };
 
-int ShowModally(HWND host, std::optional<ResultWindowStart> start) {
+int ShowModally(HWND host, SearchServices& services, std::optional<ResultWindowStart> start) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     HWND owner = start ? start->Window : host;
-    SearchDialog logic(ThePluginState(), TheHostApi(), TheUserInterface(), host);
-    TfrmSearch dialog(host, std::move(start), logic, TheUserInterface());
-    const INT_PTR result = dialog.ShowModal(owner, IDD_SEARCH);
-    return result == 1 ? 1 : 2;
+    SearchDialog logic(services, host);
+    TfrmSearch dialog(host, std::move(start), logic, services.Ui);
+    return dialog.ShowModal(owner, IDD_SEARCH) == 1 ? 1 : 2;
 }
 
 } // namespace
 
-int ShowSearchDialog(HWND host) {
-    return ShowModally(host, std::nullopt);
+int ShowSearchDialog(HWND host, SearchServices& services) {
+    return ShowModally(host, services, std::nullopt);
 }
 
-int ShowSearchDialogOverResult(HWND host, HWND resultWindow,
+int ShowSearchDialogOverResult(HWND host, SearchServices& services, HWND resultWindow,
                                const std::vector<std::string>& keywordItems) {
-    return ShowModally(host, ResultWindowStart{resultWindow, keywordItems});
+    return ShowModally(host, services, ResultWindowStart{resultWindow, keywordItems});
 }

@@ -1,6 +1,6 @@
 #include "settings/win32/browse.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "settings/win32/file_open_dialog.h"
 
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <cderr.h>
 #include <commdlg.h>

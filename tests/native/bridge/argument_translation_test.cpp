@@ -70,7 +70,9 @@ TEST(TranslateArguments, SearchRunPassesUnchanged) {
 TEST(TranslateArguments, ReplaceCodeKeepsAllButALeadingDrivePath) {
     const std::pair<const char*, const char*> cases[] = {
         {"--replace=s#C:/AL/acc/#account/#i", "--replace=s#/drive_C/AL/acc/#account/#i"},
-        {"--replace=s|Z:/予定表/|account/|", "--replace=s|/予定表/|account/|"},
+        {"--replace=s|Z:/予\\定表\\/|account/|", "--replace=s|/予\\定表\\/|account/|"},
+        {"--replace=s#Z:/My Documents \\(old\\)/a\\#b\\.c/#account/#i",
+         "--replace=s#/My Documents \\(old\\)/a\\#b\\.c/#account/#i"},
         {"--replace=s#^/home/#account/#", "--replace=s#^/home/#account/#"},
         {"--replace=s#x#account/#i", "--replace=s#x#account/#i"},
         {"--replace=tr/a-z/A-Z/", "--replace=tr/a-z/A-Z/"},

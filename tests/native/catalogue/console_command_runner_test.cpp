@@ -52,7 +52,9 @@ public:
         output += round.Output;
         return round.Open;
     }
-    void WaitForEnd() override { log_.push_back("wait"); }
+    void WaitForEnd(unsigned rhythmMs) override {
+        log_.push_back("wait " + std::to_string(rhythmMs));
+    }
 
 private:
     CaptureScript& script_;
@@ -79,13 +81,14 @@ public:
 
     std::vector<int> Shows;
     bool StartFails = false;
+    std::vector<unsigned> WaitRhythms;
 
     std::unique_ptr<RunningProcess> Start(const std::string&, const std::string&,
                                           int show) override {
         Shows.push_back(show);
         if (StartFails)
             return nullptr;
-        return std::make_unique<FakeRunningProcess>(0);
+        return std::make_unique<FakeRunningProcess>(WaitRhythms, nullptr);
     }
     std::unique_ptr<CaptureProcess> NewCaptureProcess() override {
         return std::make_unique<ScriptedCaptureProcess>(script_, log_, view_);
@@ -128,7 +131,7 @@ TEST_F(ConsoleCommandRunnerTest, CapturesInRoundsOfSleepReadAndMessages) {
                                "messages",  "sleep 100",
                                "read",      "messages",
                                "sleep 100", "read",
-                               "wait"};
+                               "wait 100"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(view.Text, kHeader + "a\r\n" + "bc\r\n");
     EXPECT_EQ(process.MarksWhileReading, (std::vector<int>{0, 0, 0}));

@@ -110,14 +110,30 @@ TEST_F(FolderCatalogueTest, LeavesOutWhatOrderOrEntryFilesDoNotVouchFor) {
     EXPECT_EQ(Titles(), std::vector<std::string>{"残る"});
 }
 
-TEST_F(FolderCatalogueTest, FolderNamedTwiceIsListedTwiceWithItsContents) {
+TEST_F(FolderCatalogueTest, FolderNamedTwiceIsListedOnceWhereFirstNamed) {
     SetAccount("c:\\acc\\", "003I003");
     files.Directories.insert("c:\\acc\\inbox.box");
     AddContainer("c:\\acc\\user003.box\\", "箱", "");
     AddFolder("c:\\acc\\user003.box\\user001.box\\", "中身");
     catalogue.LoadFolderCatalogue(kWindow);
 
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"箱", "中身", "郵便受け", "箱", "中身"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"箱", "中身", "郵便受け"}));
+}
+
+TEST_F(FolderCatalogueTest, NestedRepeatedOrdersListEachFolderOnce) {
+    std::string order;
+    for (int i = 0; i < 30; ++i)
+        order += "001";
+    SetAccount("c:\\acc\\", order);
+    std::string dir = "c:\\acc\\";
+    for (int level = 0; level < 4; ++level) {
+        dir += "user001.box\\";
+        AddContainer(dir, "L" + std::to_string(level), "Order=" + order + "\r\n");
+    }
+    catalogue.LoadFolderCatalogue(kWindow);
+
+    ASSERT_EQ(Titles(), (std::vector<std::string>{"L0", "L1", "L2", "L3"}));
+    EXPECT_EQ(catalogue.At(3).Level, 3);
 }
 
 TEST_F(FolderCatalogueTest, ReloadWithoutAccountFileEmptiesTheCatalogue) {
@@ -168,6 +184,10 @@ TEST_F(FolderCatalogueTest, LookUpsByIndexDirAndAccountRelativePath) {
     // The host is asked again, and characters are counted, not bytes.
     host.Accounts[kWindow] = "abcd";
     EXPECT_EQ(catalogue.AccountRelativePath("表表表表x"), "x");
+
+    // A lone lead byte closing the account directory keeps to itself.
+    host.Accounts[kWindow] = "C:\\AL\\x\x81";
+    EXPECT_EQ(catalogue.AccountRelativePath("c:\\al\\x\x81inbox.box\\"), "inbox.box\\");
 }
 
 TEST(FindAliasByName, MatchesExactlyAndTakesTheFirst) {

@@ -2,6 +2,8 @@
 
 #include "platform/console_runner.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,15 +24,22 @@ public:
     void SetBusyMark(int mark) override { Mark = mark; }
 };
 
-// A program that ends after its caller has polled it EndsAfterPolls times.
+// A program that ends as soon as it is waited for. Each wait's rhythm is
+// noted, and whileWaiting runs in it as the messages handled meanwhile would.
 class FakeRunningProcess : public RunningProcess {
 public:
-    explicit FakeRunningProcess(int endsAfterPolls) : pollsLeft_(endsAfterPolls) {}
+    FakeRunningProcess(std::vector<unsigned>& rhythms, std::function<void()> whileWaiting)
+        : rhythms_(rhythms), whileWaiting_(std::move(whileWaiting)) {}
 
-    bool WaitForEnd(unsigned) override { return pollsLeft_-- <= 0; }
+    void WaitForEnd(unsigned rhythmMs) override {
+        rhythms_.push_back(rhythmMs);
+        if (whileWaiting_)
+            whileWaiting_();
+    }
 
 private:
-    int pollsLeft_;
+    std::vector<unsigned>& rhythms_;
+    std::function<void()> whileWaiting_;
 };
 
 // Records every command; starts nothing. A capture writes CaptureOutput into
@@ -45,8 +54,9 @@ public:
     };
     std::vector<Call> Calls;
     bool StartFails = false;
-    int EndsAfterPolls = 0;
     std::string CaptureOutput;
+    std::vector<unsigned> WaitRhythms;
+    std::function<void()> WhileWaiting;
 
     std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
                                                       const std::string& workDir, int mode,
@@ -59,6 +69,6 @@ public:
         }
         if (StartFails || (mode != rmHidden && mode != rmNormal && mode != rmMinimized))
             return nullptr;
-        return std::make_unique<FakeRunningProcess>(EndsAfterPolls);
+        return std::make_unique<FakeRunningProcess>(WaitRhythms, WhileWaiting);
     }
 };

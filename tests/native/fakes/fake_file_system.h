@@ -1,33 +1,33 @@
 #pragma once
 
-#include "catalogue/shift_jis.h"
 #include "platform/file_system.h"
+#include "text/shift_jis.h"
 
 #include <map>
 #include <set>
 #include <string>
 
-// Files in memory, keyed by exact path. Paths can be made to refuse writes
-// or reads, as a read-only or locked file would.
+// Files in memory, keyed by exact path. Paths can be made to refuse writes and deletion
+// (a read-only file) or reads (a file the system fails to read), each alone.
 class FakeFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> Files;
     std::set<std::string> Directories;
     std::set<std::string> ReadOnly;
-    std::set<std::string> Locked;
+    std::set<std::string> Unreadable;
     int Writes = 0;
 
     bool FileExists(const std::string& path) override { return Files.count(path) > 0; }
 
     std::optional<std::string> ReadFile(const std::string& path) override {
         auto found = Files.find(path);
-        if (found == Files.end() || Locked.count(path))
+        if (found == Files.end() || Unreadable.count(path))
             return std::nullopt;
         return found->second;
     }
 
     bool ReplaceContent(const std::string& path, const std::string& content) override {
-        if (ReadOnly.count(path) || Locked.count(path))
+        if (ReadOnly.count(path))
             return false;
         Files[path] = content;
         ++Writes;
@@ -68,7 +68,9 @@ public:
         Files[target] = found->second;
         return true;
     }
-    bool RemoveFile(const std::string& path) override { return Files.erase(path) > 0; }
+    bool RemoveFile(const std::string& path) override {
+        return ReadOnly.count(path) == 0 && Files.erase(path) > 0;
+    }
 
 private:
     static void AddChild(std::map<std::string, bool>& children, const std::string& directory,

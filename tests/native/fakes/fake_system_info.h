@@ -3,6 +3,7 @@
 #include "platform/system_info.h"
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 
@@ -16,6 +17,8 @@ public:
     std::string Temp = "c:\\temp\\";
     int DrivePolls = 0;
     std::function<void(FakeSystemInfo&)> OnDrivePoll;
+    // Short forms by long path; other paths have none to look up.
+    std::map<std::string, std::string> ShortNames;
 
     bool IsNtFamily() override { return NtFamily; }
     bool DriveHasRoot(char letter) override {
@@ -25,4 +28,10 @@ public:
         return MountedDrives.count(letter) > 0;
     }
     std::string TempDirectory() override { return Temp; }
+    std::optional<std::string> ShortPathName(const std::string& path) override {
+        const auto found = ShortNames.find(path);
+        if (found == ShortNames.end())
+            return std::nullopt;
+        return found->second;
+    }
 };

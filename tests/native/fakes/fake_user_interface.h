@@ -9,7 +9,8 @@
 class FakeUserInterface : public UserInterface {
 public:
     struct Box {
-        std::string Kind; // "error", "message", "information" or "confirm"
+        std::string Kind; // "error", "warning", "message", "information" or
+                          // "confirm"
         WindowHandle Owner;
         std::string Caption;
         std::string Text;
@@ -20,6 +21,10 @@ public:
     void ShowError(WindowHandle owner, const std::string& caption,
                    const std::string& text) override {
         Boxes.push_back({"error", owner, caption, text});
+    }
+    void ShowWarning(WindowHandle owner, const std::string& caption,
+                     const std::string& text) override {
+        Boxes.push_back({"warning", owner, caption, text});
     }
     void ShowMessage(const std::string& text) override {
         Boxes.push_back({"message", nullptr, "", text});

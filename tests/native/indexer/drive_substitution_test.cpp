@@ -10,6 +10,9 @@ class DriveSubstitutionTest : public IndexerTest {
 protected:
     static constexpr const char* kLongAccount =
         "c:\\program files\\al-mail32\\mailboxes\\a long account\\";
+    // What the system gives mknmz for the index directory below it.
+    static constexpr const char* kShortIndexDir =
+        "C:\\PROGRA~1\\AL-MAI~1\\MAILBO~1\\ALONGA~1\\Namazu\\b001";
     IndexDialogState dialog;
 
     DriveSubstitutionTest() {
@@ -18,6 +21,7 @@ protected:
         state.Store.Settings.NamazuVersion = "1.3";
         state.Store.Settings.ShowWindow = "1";
         host.Accounts[kHost] = kLongAccount;
+        system.ShortNames[std::string(kLongAccount) + "Namazu\\b001"] = kShortIndexDir;
         const std::string account = kLongAccount;
         files.Files[account + "account.ini"] = "[Property]\r\nOrder=001\r\n";
         files.Files[account + "user001.box\\entry.ini"] = "[Property]\r\nTitle=仕事\r\n";
@@ -56,10 +60,10 @@ TEST_F(DriveSubstitutionTest, LongPathRunsThroughTheFirstFreeDrive) {
     EXPECT_EQ(runner.Calls[0].CommandLine,
               "COMMAND.COM /C SUBST E: c:\\program files\\al-mail32\\mailboxes\\a long account");
     EXPECT_EQ(runner.Calls[0].Mode, rmHidden);
-    EXPECT_EQ(runner.Calls[0].WorkDir, std::string(kLongAccount) + "Namazu\\b001");
+    EXPECT_EQ(runner.Calls[0].WorkDir, kShortIndexDir);
     EXPECT_NE(runner.Calls[1].CommandLine.find(" -t \".*\\.alm\" -O \"" +
-                                               std::string(kLongAccount) +
-                                               "Namazu\\b001\" \"account/user001.box/\" "
+                                               std::string(kShortIndexDir) +
+                                               "\" \"account/user001.box/\" "
                                                "\"E:\\user001.box\""),
               std::string::npos);
     EXPECT_EQ(runner.Calls[1].WorkDir, "E:\\");

@@ -2,6 +2,8 @@
 
 #include "indexer/indexer_fixture.h"
 
+#include <map>
+
 namespace {
 
 // Records, at each mknmz start, what the run had set up by then.
@@ -41,7 +43,10 @@ protected:
         private:
             IndexUpdateRunTest& test_;
         } watching(*this);
-        IndexServices watched{state, host, files, watching, pump, clock, system, ui};
+        IndexServices watched{state.Store, state.Catalogue, state.IndexingRunning,
+                              host,        files,           watching,
+                              pump,        clock,           system,
+                              ui};
         IndexUpdateRun watchedRun(watched, view, kHost);
         return watchedRun.Run(dialog);
     }
@@ -143,7 +148,10 @@ TEST_F(IndexUpdateRunTest, TemporaryDirectoryTakesTheIndexButNeverTheFileList) {
         std::map<std::string, std::string> Seen;
     } builder;
     builder.Files = &files;
-    IndexServices withBuilder{state, host, files, builder, pump, clock, system, ui};
+    IndexServices withBuilder{state.Store, state.Catalogue, state.IndexingRunning,
+                              host,        files,           builder,
+                              pump,        clock,           system,
+                              ui};
     dialog.ClickCheck(1, true);
     IndexUpdateRun(withBuilder, view, kHost).Run(dialog);
 
@@ -206,17 +214,24 @@ TEST_F(IndexUpdateRunTest, CaptureGoesIntoANewConsoleWindowPerFolder) {
     EXPECT_EQ(view.ConsoleWindowClosings, 2);
 }
 
-TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondSteps) {
+TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondStepsWithTheDialogDisabled) {
     TSettings& settings = state.Store.Settings;
     settings.ShowWindow = "1";
     settings.InDosPromptWindow = "1";
-    runner.EndsAfterPolls = 3;
+    bool enabledWhileWaiting = true;
+    bool runningWhileWaiting = false;
+    runner.WhileWaiting = [&] {
+        enabledWhileWaiting = view.Enabled();
+        runningWhileWaiting = state.IndexingRunning;
+    };
     dialog.ClickCheck(1, true);
     Run();
     ASSERT_EQ(runner.Calls.size(), 1u);
     EXPECT_EQ(runner.Calls[0].Mode, rmNormal);
-    EXPECT_EQ(pump.Sleeps, std::vector<unsigned>(4, 1000));
-    EXPECT_GE(pump.Processed, 5);
+    EXPECT_EQ(runner.WaitRhythms, std::vector<unsigned>{1000});
+    EXPECT_FALSE(enabledWhileWaiting);
+    EXPECT_TRUE(runningWhileWaiting);
+    EXPECT_TRUE(view.Enabled());
 }
 
 TEST_F(IndexUpdateRunTest, FolderThatCannotStartStillCountsAsDone) {
@@ -240,7 +255,10 @@ TEST_F(IndexUpdateRunTest, IndexDirectoryThatCannotBeMadeIsLeftToMknmz) {
         bool MakeDirectory(const std::string&) override { return false; }
     } refusing;
     refusing.Files = files.Files;
-    IndexServices withRefusing{state, host, refusing, runner, pump, clock, system, ui};
+    IndexServices withRefusing{state.Store, state.Catalogue, state.IndexingRunning,
+                               host,        refusing,        runner,
+                               pump,        clock,           system,
+                               ui};
     dialog.ClickCheck(1, true);
     dialog.ClickCheck(4, true);
     EXPECT_TRUE(IndexUpdateRun(withRefusing, view, kHost).Run(dialog));
@@ -250,6 +268,53 @@ TEST_F(IndexUpdateRunTest, IndexDirectoryThatCannotBeMadeIsLeftToMknmz) {
     EXPECT_TRUE(ui.Boxes.empty());
     EXPECT_EQ(Settings().NowCountMail, "0");
     EXPECT_TRUE(view.Enabled());
+}
+
+// mknmz cuts its output directory at a space, so it gets the short form.
+TEST_F(IndexUpdateRunTest, OutputDirectoryWithASpaceGoesInItsShortFormOrNotAtAll) {
+    const std::string b001 = "d:\\my idx\\Namazu\\b001";
+    const std::string b004 = "d:\\my idx\\Namazu\\b004";
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> shortNames;
+        bool runs;
+    };
+    const Case cases[] = {
+        {"short names",
+         {{b001, "D:\\MYIDX~1\\Namazu\\b001"}, {b004, "D:\\MYIDX~1\\Namazu\\b004"}},
+         true},
+        {"a volume without short names", {{b001, b001}, {b004, b004}}, false},
+        {"a path that cannot be looked up", {}, false},
+    };
+    state.Store.Settings.IndexDir = "d:\\my idx\\";
+    state.Catalogue.LoadFolderCatalogue(kHost);
+    dialog.SetFolders(state.Catalogue);
+    dialog.ClickCheck(1, true);
+    dialog.ClickCheck(4, true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        runner.Calls.clear();
+        ui.Boxes.clear();
+        system.ShortNames = c.shortNames;
+        EXPECT_TRUE(Run());
+        EXPECT_EQ(Settings().NowCountMail, "0");
+        EXPECT_TRUE(view.Enabled());
+        if (c.runs) {
+            ASSERT_EQ(runner.Calls.size(), 2u);
+            EXPECT_NE(
+                runner.Calls[1].CommandLine.find("--output-dir=\"D:\\MYIDX~1\\Namazu\\b004\""),
+                std::string::npos);
+            EXPECT_TRUE(ui.Boxes.empty());
+            continue;
+        }
+        EXPECT_TRUE(runner.Calls.empty());
+        ASSERT_EQ(ui.Boxes.size(), 1u);
+        EXPECT_EQ(ui.Boxes[0].Kind, "error");
+        EXPECT_EQ(ui.Boxes[0].Caption, "エラー");
+        EXPECT_EQ(ui.Boxes[0].Text,
+                  "インデックスディレクトリ d:\\my idx\\Namazu\\b001 は空白を含み、"
+                  "短い名前(8.3形式)もないため、インデックスを作成できません。");
+    }
 }
 
 TEST_F(IndexUpdateRunTest, ConsoleWindowThatCannotOpenRunsHidden) {

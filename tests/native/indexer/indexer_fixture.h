@@ -7,6 +7,7 @@
 #include "fakes/fake_user_interface.h"
 #include "indexer/index_dialog_fakes.h"
 #include "indexer/index_services.h"
+#include "plugin/plugin_state.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,10 @@ protected:
     FakeSystemInfo system;
     FakeUserInterface ui;
     FakeIndexDialogView view;
-    IndexServices services{state, host, files, runner, pump, clock, system, ui};
+    IndexServices services{state.Store, state.Catalogue, state.IndexingRunning,
+                           host,        files,           runner,
+                           pump,        clock,           system,
+                           ui};
 
     IndexerTest() {
         host.Accounts[kHost] = kAccount;

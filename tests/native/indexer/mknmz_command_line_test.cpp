@@ -46,12 +46,34 @@ TEST(MknmzCommandLineTest, SlashesSkipTrailBytesOfDoubleByteCharacters) {
     // The trail byte of 表 is 0x5C; it must survive as part of the character.
     MknmzTarget target{"c:\\al\\予定表\\user002.box\\user007.box\\", "c:\\idx", "c:\\al\\予定表\\",
                        "user002.box\\user007.box\\"};
-    EXPECT_NE(MknmzCommandLine(Settings("2.0", ""), target).find("s#c:/al/予定表/#account/#i"),
+    EXPECT_NE(MknmzCommandLine(Settings("2.0", ""), target).find("s#c:/al/予\\定表\\/#account/#i"),
               std::string::npos);
     EXPECT_NE(MknmzCommandLine(Settings("1.3", ""), target)
                   .find("\"account/user002.box/user007.box/\"  \"c:\\al\\予定表\\user002.box\\"
                         "user007.box\""),
               std::string::npos);
+}
+
+// Perl sees bytes: the trail bytes 0x5C of ソ, 予 and 表, 0x5B of ー and 0x7C
+// of ポ are pattern syntax to it as much as "(" or "." are.
+TEST(MknmzCommandLineTest, AccountPatternMatchesTheAccountDirectoryLiterally) {
+    struct Case {
+        std::string account;
+        std::string pattern;
+    };
+    const Case cases[] = {
+        {"C:\\My Documents (old)\\ソフト\\", "C:/My Documents \\(old\\)/ソ\\フト/"},
+        {"d:\\予定表\\メール.ポ\\", "d:/予\\定表\\/メ\x81\\\x5bル\\.\x83\\\x7c/"},
+        {"c:\\a+b$c@d#e^f\\", "c:/a\\+b\\$c\\@d\\#e\\^f/"},
+        {"c:\\[x]{2}|y?*\\", "c:/\\[x\\]\\{2\\}\\|y\\?\\*/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.account);
+        const MknmzTarget target{c.account + "inbox.box\\", "c:\\idx", c.account, "inbox.box\\"};
+        const std::string line = MknmzCommandLine(Settings("2.0", ""), target);
+        EXPECT_EQ(line.substr(line.find("--replace=")),
+                  "--replace=\"s#" + c.pattern + "#account/#i\" .");
+    }
 }
 
 TEST(MknmzCommandLineTest, SubstitutionNamesTheFolderOnTheDrive) {

@@ -100,6 +100,18 @@ TEST_F(AliasDialogTest, MembersResolveTheSameWithAnIndexDirectorySet) {
     EXPECT_EQ(renaming.FolderNames(0), (std::vector<std::string>{"私用", "会議"}));
 }
 
+TEST_F(AliasDialogTest, MembersSurviveAnIndexDirectoryEndingInALoneLeadByte) {
+    const std::string base = "d:\\x\x81";
+    Settings().IndexDir = base;
+    LoadCatalogue();
+    SetAliases({});
+    AliasDialog saving(State.Store, State.Catalogue, Ui, AliasDialogMode::SaveAs, {0, 4}, base);
+    saving.Save(Owner, "X", -1, -1);
+    EXPECT_EQ(Settings().Aliases[0].Dirs, "Namazu\\inbox\\\rNamazu\\b002\\b004\\");
+    AliasDialog renaming(State.Store, State.Catalogue, Ui, AliasDialogMode::Rename, {}, base);
+    EXPECT_EQ(renaming.FolderNames(0), (std::vector<std::string>{"郵便受け", "会議"}));
+}
+
 TEST_F(AliasDialogTest, SaveAsOverAnExistingNameAsksAndKeepsTheMark) {
     SetAliases({"A", "B", "C"});
     Settings().Aliases[1].Selected = true;

@@ -8,7 +8,7 @@ namespace {
 
 class SearchDialogTest : public ::testing::Test, public SearchFixture {
 protected:
-    SearchDialog dialog{State, Host, Ui, HostWindow};
+    SearchDialog dialog{Services, HostWindow};
 
     std::string Stored(const std::string& section, const std::string& key) {
         return ProfileDocument(SettingsFile()).Read(section, key, "<absent>");
@@ -116,7 +116,7 @@ TEST_F(SearchDialogTest, AppliedAliasIsSavedAndReappliedOnTheNextOpening) {
     dialog.Search(keyword);
     EXPECT_EQ(Stored("Search", "Alias"), "A");
 
-    SearchDialog reopened{State, Host, Ui, HostWindow};
+    SearchDialog reopened{Services, HostWindow};
     State.SearchTargets.clear();
     reopened.FormCreate();
     EXPECT_EQ(reopened.Targets().CurrentAlias(), "A");
@@ -154,6 +154,24 @@ TEST_F(SearchDialogTest, CurrentFolderComesFromTheHost) {
     dialog.FormCreate();
     dialog.PickCurrentFolder(false);
     EXPECT_EQ(dialog.Targets().FolderNameText(), "仕事");
+}
+
+TEST_F(SearchDialogTest, ARefusedDeletionLeavesTheAliasListedAndApplied) {
+    WriteSettings("[Alias]\r\nMax=2\r\nName1=A\r\nDirCount1=1\r\nDir1-1=Namazu\\b003\\\r\n"
+                  "Name2=B\r\nDirCount2=1\r\nDir2-1=Namazu\\inbox\\\r\n");
+    dialog.FormCreate();
+    dialog.ApplyAlias(0);
+    Files.ReadOnly.insert(kIni);
+
+    EXPECT_FALSE(dialog.DeleteAppliedAlias(Owner));
+
+    const TSettings& settings = State.Store.Settings;
+    ASSERT_EQ(settings.Aliases.size(), 2u);
+    EXPECT_EQ(settings.Aliases[0].Name, "A");
+    EXPECT_TRUE(settings.Aliases[0].Selected);
+    EXPECT_EQ(settings.AliasMax, "2");
+    EXPECT_EQ(dialog.Targets().CurrentAlias(), "A");
+    EXPECT_EQ(Ui.Boxes.back().Text, std::string(kIni) + " に書き込めません");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "fakes/fake_host.h"
 #include "fakes/fake_user_interface.h"
 #include "plugin/plugin_state.h"
+#include "search/search_services.h"
 
 #include <string>
 
@@ -21,6 +22,8 @@ public:
     FakeHostApi Host;
     FakeUserInterface Ui;
     PluginState State{Files, Host};
+    SearchServices Services{
+        State.Store, State.Catalogue, State.SearchFormula, State.SearchTargets, Host, Ui};
 
     SearchFixture() {
         Host.Accounts[HostWindow] = kAccount;

@@ -222,6 +222,28 @@ TEST(ProfileDocumentWrite, AValueReadBackAfterAWriteIsTheValueWritten) {
     EXPECT_EQ("q", document.Read("other", "x", ""));
 }
 
+// Bytes that read one way must read the same way once the file is written.
+TEST(ProfileDocumentWrite, KeysNotWrittenKeepTheirMeaningInTheFileWritten) {
+    struct Case {
+        const char* title;
+        std::string file;
+        std::string section;
+    } cases[] = {
+        {"section name ending in a lone lead byte", "\x5b\x81\x09\x5d\x0a\x6b\x3d\x31", "\x81"},
+        {"UTF-8 mark after a blank first line", "\x0a\xef\xbb\xbf\x5b\x53\x5d\x0a\x6b\x3d\x31", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        ProfileDocument document(c.file);
+        ASSERT_EQ("1", document.Read(c.section, "k", "<absent>"));
+        document.Write("Other", "x", "1");
+        const ProfileDocument reread(document.Serialize());
+        EXPECT_EQ("1", document.Read(c.section, "k", "<absent>"));
+        EXPECT_EQ("1", reread.Read(c.section, "k", "<absent>"));
+        EXPECT_EQ("<absent>", reread.Read("S", "k", "<absent>"));
+    }
+}
+
 TEST(ProfileDocumentModified, OnlyAChangeCounts) {
     const std::string messy = "\n[S]  \nk = v\n";
     struct Case {

@@ -1,6 +1,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_host.h"
 #include "platform/plugin_error.h"
+#include "settings/account_settings.h"
 #include "settings/profile_document.h"
 #include "settings/settings_dialog_state.h"
 
@@ -26,7 +27,7 @@ protected:
     // The dialog opened over a file with the given content.
     SettingsDialogState OpenOver(const std::string& content) {
         files.Files[kIni] = content;
-        PrepareSettingsForDialog(store, host, kHostWindow);
+        OpenAccountSettings(store, host.GetAccount(kHostWindow));
         return OpenSettingsDialogState(store);
     }
     std::string Stored(const std::string& section, const std::string& key) {
@@ -35,7 +36,7 @@ protected:
 };
 
 TEST_F(SettingsDialogStateTest, OpeningCreatesTheMissingFileInTheHostsAccount) {
-    PrepareSettingsForDialog(store, host, kHostWindow);
+    OpenAccountSettings(store, host.GetAccount(kHostWindow));
     const SettingsDialogState state = OpenSettingsDialogState(store);
 
     EXPECT_EQ(store.IniFileName, kIni);

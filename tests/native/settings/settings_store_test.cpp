@@ -113,6 +113,34 @@ TEST_F(SettingsStoreTest, CountedListsFollowTheirCounts) {
     EXPECT_TRUE(store.Settings.MknmzFolders.empty());
 }
 
+// A count in the file builds no more than the keys that are really there.
+TEST_F(SettingsStoreTest, HugeCountsCostOnlyTheKeysPresent) {
+    const std::string history = "\x5b\x53\x65\x61\x72\x63\x68\x5d\x0d\x0a\x46\x6f\x72\x6d"
+                                "\x75\x6c\x61\x48\x69\x73\x74\x72\x79\x43\x6f\x75\x6e\x74"
+                                "\x3d\x32\x31\x34\x37\x34\x38\x33\x36\x34\x37\x0d\x0a";
+    Load(history + "History3=x\r\nHistory70=y\r\nHistory2000000000=z\r\n"
+                   "TargetFolderCount=20000000\r\n"
+                   "[Alias]\r\nMax=2147483647\r\nName2=b\r\nDirCount1=100000000\r\n"
+                   "Dir1-2=p\r\nDir1-99999999=q\r\nDir1-0=no\r\nDir1-07=no\r\n");
+    const TSettings& s = store.Settings;
+    ASSERT_EQ(s.History.size(), 70u);
+    EXPECT_EQ(s.History[2], "x");
+    EXPECT_EQ(s.History[69], "y");
+    EXPECT_EQ(s.History[68], "");
+    EXPECT_LE(s.SearchFolders.size(), 64u);
+    ASSERT_LE(s.Aliases.size(), 64u);
+    EXPECT_EQ(s.Aliases[1].Name, "b");
+    EXPECT_EQ(s.Aliases[0].Dirs, "p\rq\r");
+
+    store.SaveSettings(kIni);
+    store.SaveAliases();
+    EXPECT_LT(File().size(), 8000u);
+    EXPECT_EQ(ValueIn(File(), "Search", "FormulaHistryCount"), "2147483647");
+    EXPECT_EQ(ValueIn(File(), "Search", "History70"), "y");
+    EXPECT_EQ(ValueIn(File(), "Search", "History2000000000"), "z");
+    EXPECT_EQ(ValueIn(File(), "Alias", "Dir1-2"), "q");
+}
+
 TEST_F(SettingsStoreTest, GenerationOneThreeIsWrittenBackOnlyWhenItIsTheValue) {
     Load("[General]\r\nSearchMenuCaption=x\r\n");
     EXPECT_EQ(ValueIn(File(), "Command", "NamazuVersion"), "1.3");
@@ -259,9 +287,10 @@ TEST_F(SettingsStoreTest, RefusedWritesLeaveTheFileWholeAndSayWhichFile) {
     EXPECT_EQ(File(), before);
     EXPECT_EQ(store.Settings.When, "StartUp");
 
-    // A file that exists but cannot be read is never written over.
+    // A file that exists but cannot be read is never written over, even
+    // where the system would accept the write.
     files.ReadOnly.clear();
-    files.Locked.insert(kIni);
+    files.Unreadable.insert(kIni);
     EXPECT_THROW(store.WriteMailCounter(), PluginError);
     EXPECT_EQ(File(), before);
 }

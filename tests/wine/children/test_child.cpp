@@ -5,6 +5,9 @@
 //   flood BYTES LINE  BYTES bytes of 'x' in lines of LINE bytes ending in LF
 //                     (LINE 0: no LF at all), written in 4 KB pieces
 //   exit CODE         the exit code (default 0)
+//   close EVENT       closes standard output and error, then signals the named
+//                     event EVENT
+//   await EVENT       waits up to 20 s for the named event EVENT
 #include <windows.h>
 
 #include <cstdlib>
@@ -35,6 +38,26 @@ void Write(const std::string& bytes) {
               &written, nullptr);
 }
 
+void CloseOutput() {
+    HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    CloseHandle(output);
+    if (error != output)
+        CloseHandle(error);
+}
+
+void Signal(const std::string& name) {
+    HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, name.c_str());
+    SetEvent(event);
+    CloseHandle(event);
+}
+
+void Await(const std::string& name) {
+    HANDLE event = OpenEventA(SYNCHRONIZE, FALSE, name.c_str());
+    WaitForSingleObject(event, 20000);
+    CloseHandle(event);
+}
+
 void Flood(size_t total, size_t lineLength) {
     std::string piece;
     size_t column = 0;
@@ -60,6 +83,11 @@ int main(int argc, char** argv) {
             Write(Unescaped(args[i + 1]));
         } else if (args[i] == "sleep") {
             Sleep(static_cast<DWORD>(std::atoi(args[i + 1].c_str())));
+        } else if (args[i] == "close") {
+            CloseOutput();
+            Signal(args[i + 1]);
+        } else if (args[i] == "await") {
+            Await(args[i + 1]);
         } else if (args[i] == "exit") {
             exitCode = std::atoi(args[i + 1].c_str());
         } else if (args[i] == "flood" && i + 2 < args.size()) {

@@ -20,6 +20,12 @@ size_t CharacterCount(const std::string& text);
 // begins; the text's size when it has no more.
 size_t ByteOffsetOfCharacter(const std::string& text, size_t count);
 
+// Where text goes on after its leading part: just after the part's bytes when
+// text begins with them (ignoring ASCII case), so that a lone lead byte closing
+// the part never takes the byte after it for its trail; otherwise after as
+// many characters as the part has.
+size_t EndOfLeadingPart(const std::string& text, const std::string& leading);
+
 // The byte position of the first occurrence of part at or after from that
 // begins at a character start, or npos.
 size_t FindWhole(const std::string& text, const std::string& part, size_t from = 0);

@@ -1,9 +1,9 @@
-#include "indexer/win32/console_window.h"
+#include "platform/win32/console_window.h"
 
-#include "indexer/win32/indexer_resource.h"
 #include "platform/win32/control_names.h"
+#include "platform/win32/platform_resource.h"
 #include "platform/win32/rich_text_view.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 TfrmWindow::~TfrmWindow() {
     if (Handle() != nullptr)

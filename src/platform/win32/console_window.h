@@ -1,8 +1,8 @@
 #pragma once
 
-#include "indexer/index_dialog_view.h"
-#include "indexer/win32/rich_edit_console_view.h"
+#include "platform/console_runner.h"
 #include "platform/win32/dialog_base.h"
+#include "platform/win32/rich_edit_console_view.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +30,35 @@ TEST(ShiftJis, CharacterCountingSurvivesALoneLeadByteAtTheEnd) {
     EXPECT_EQ(CharacterCount(broken), 2u);
     EXPECT_EQ(AsciiUpperCase(broken), "A\x83");
     EXPECT_EQ(ReplaceAllWhole(broken, "\x83", "x"), "ax");
+}
+
+// Lead bytes from 0xE0 on: 濬 (E0 5C) and 軆 (E7 5C) are JIS level-2 kanji,
+// 犾 (FB 5C), 髙 (FB FC) and 﨑 (FA B1) extensions; each of the first three ends in the
+// byte of a backslash, and 漓 (E0 41)'s trail byte looks like "A".
+TEST(ShiftJis, LeadBytesFrom0xE0StartDoubleByteCharacters) {
+    struct Case {
+        std::string text;
+        size_t characters;
+        size_t lastBackslash;
+        std::string slashed;
+    };
+    const Case cases[] = {
+        {"\xE0\x5C", 1, std::string::npos, "\xE0\x5C"},
+        {"\xE7\x5C\\", 2, 2, "\xE7\x5C/"},
+        {"a\\\xFB\x5C", 3, 1, "a/\xFB\x5C"},
+        {"\xFB\xFC\xFA\xB1", 2, std::string::npos, "\xFB\xFC\xFA\xB1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(CharacterCount(c.text), c.characters);
+        EXPECT_EQ(FindLastWhole(c.text, "\\"), c.lastBackslash);
+        EXPECT_EQ(ReplaceAllWhole(c.text, "\\", "/"), c.slashed);
+    }
+    EXPECT_FALSE(EndsWithCharacter("c:\\\xE0\x5C", '\\'));
+    EXPECT_EQ(AsciiLowerCase("\xE0\x41"
+                             "B"),
+              "\xE0\x41"
+              "b");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "catalogue/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace {
 
@@ -48,6 +48,12 @@ size_t ByteOffsetOfCharacter(const std::string& text, size_t count) {
     for (; count > 0 && i < text.size(); --count)
         i = NextCharacter(text, i);
     return i;
+}
+
+size_t EndOfLeadingPart(const std::string& text, const std::string& leading) {
+    if (EqualsIgnoringAsciiCase(text.substr(0, leading.size()), leading))
+        return leading.size();
+    return ByteOffsetOfCharacter(text, CharacterCount(leading));
 }
 
 size_t FindWhole(const std::string& text, const std::string& part, size_t from) {

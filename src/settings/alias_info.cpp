@@ -1,4 +1,4 @@
-#include "catalogue/alias_info.h"
+#include "settings/alias_info.h"
 
 std::vector<std::string> AliasDirLines(const std::string& dirs) {
     std::vector<std::string> lines;

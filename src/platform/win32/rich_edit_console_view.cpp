@@ -1,7 +1,7 @@
-#include "indexer/win32/rich_edit_console_view.h"
+#include "platform/win32/rich_edit_console_view.h"
 
 #include "platform/win32/rich_text_view.h"
-#include "platform/win32/text_encoding.h"
+#include "text/win32/text_encoding.h"
 
 #include <richedit.h>
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/handles.h"
+#include "result/result_list.h"
+
+#include <string>
+#include <vector>
+
+// A pane font as stored: face name, size in points and boldness.
+struct PaneFont {
+    std::string Name;
+    int Size = 9;
+    bool Bold = false;
+};
+
+// The result window as its logic sees it: the Win32 window renders what it
+// is told and reports what the user typed.
+class ResultView {
+public:
+    virtual ~ResultView() = default;
+
+    virtual WindowHandle Window() = 0;
+    virtual std::string KeywordText() = 0;
+    virtual void SetKeywordText(const std::string& text) = 0;
+    virtual void ShowKeywordItems(const std::vector<std::string>& items) = 0;
+    virtual bool IsSearchEnabled() = 0;
+    virtual void SetSearchEnabled(bool enabled) = 0;
+    virtual void EnableCommandLineButton() = 0;
+    // The whole window, while namazu.exe runs.
+    virtual void SetWindowEnabled(bool enabled) = 0;
+    // TabSheet0 to the front and the focus in edtResult.
+    virtual void ShowResultPage() = 0;
+    // Replaces the result pane's text, plain, and paints it.
+    virtual void ShowPaneText(const std::string& text) = 0;
+    // Shows a rendered result file in the result pane.
+    virtual void ShowResult(const RenderedResult& result) = 0;
+    virtual void CopyToClipboard(const std::string& text) = 0;
+    // The font dialog preset with font; false when cancelled.
+    virtual bool PickFont(PaneFont& font) = 0;
+    // The search dialog over this window with its keyword list; 1 for Search.
+    virtual int ShowSearchDialog(const std::vector<std::string>& keywordItems) = 0;
+    virtual void ShowAboutBox() = 0;
+};

@@ -1,0 +1,184 @@
+#include "result/result_window.h"
+
+#include "catalogue/path_utilities.h"
+#include "indexer/mknmz_command_line.h"
+#include "platform/plugin_error.h"
+#include "result/formula_history.h"
+#include "search/search_formula.h"
+#include "search/search_text.h"
+#include "settings/integer_text.h"
+#include "text/shift_jis.h"
+
+#include <optional>
+
+namespace {
+
+const char kDefaultFontName[] = "ＭＳ Ｐゴシック";
+const int kDefaultFontSize = 9;
+
+PaneFont StoredFont(const std::string& name, const std::string& size, const std::string& bold) {
+    PaneFont font;
+    font.Name = name.empty() ? kDefaultFontName : name;
+    font.Size = IntegerOr(size, kDefaultFontSize);
+    font.Bold = bold == "1";
+    return font;
+}
+
+struct FontKeys {
+    std::string TSettings::*Name;
+    std::string TSettings::*Size;
+    std::string TSettings::*Bold;
+};
+
+FontKeys KeysOf(FontTarget target) {
+    if (target == FontTarget::Result)
+        return {&TSettings::FontNameResult, &TSettings::FontSizeResult, &TSettings::FontBoldResult};
+    return {&TSettings::FontNameMail, &TSettings::FontSizeMail, &TSettings::FontBoldMail};
+}
+
+} // namespace
+
+template <typename Work> void ResultWindow::Guarded(Work work) {
+    try {
+        work();
+    } catch (const PluginError& error) {
+        services_.Ui.ShowMessage(error.what());
+    }
+}
+
+bool ResultWindow::IsNamazu13() const {
+    return ::IsNamazu13(Settings());
+}
+
+void ResultWindow::FormCreate() {
+    const TSettings& settings = Settings();
+    options_ = ResultOptionsFromSettings(settings);
+    resultFont_ =
+        StoredFont(settings.FontNameResult, settings.FontSizeResult, settings.FontBoldResult);
+    mailFont_ = StoredFont(settings.FontNameMail, settings.FontSizeMail, settings.FontBoldMail);
+    keywordItems_ = FormulaHistoryItems(settings);
+    view_.ShowKeywordItems(keywordItems_);
+    showsCommandLine_ = settings.ConfirmCommandLine == "1";
+    last_ = LastRun();
+}
+
+WindowRect ResultWindow::Placement(const WindowRect& window, const WindowRect& host,
+                                   int screenWidth, int screenHeight) const {
+    WindowRect placed = window;
+    if (options_.SavePosition) {
+        placed.Left = IntegerOr(Settings().WindowLeft, window.Left);
+        placed.Top = IntegerOr(Settings().WindowTop, window.Top);
+    } else {
+        placed = CentreOnOwner(window, host);
+    }
+    return KeepOnScreen(placed, screenWidth, screenHeight);
+}
+
+WindowRect ResultWindow::ShownSize(const WindowRect& window) const {
+    WindowRect shown = window;
+    if (options_.SaveSize) {
+        shown.Width = IntegerOr(Settings().WindowWidth, window.Width);
+        shown.Height = IntegerOr(Settings().WindowHeight, window.Height);
+    }
+    return shown;
+}
+
+void ResultWindow::FormActivate() {
+    if (activated_)
+        return;
+    activated_ = true;
+    if (services_.Search.SearchFormula.empty())
+        return;
+    view_.SetKeywordText(services_.Search.SearchFormula);
+    btnSearchClick();
+}
+
+void ResultWindow::btnSearchClick() {
+    if (!view_.IsSearchEnabled())
+        return;
+    SearchWith(TrimControlCharacters(view_.KeywordText()));
+}
+
+void ResultWindow::SearchWith(const std::string& formula) {
+    Guarded([&] { run_.RunSearch(formula, options_, keywordItems_, last_); });
+    view_.SetSearchEnabled(true);
+}
+
+void ResultWindow::btnSetCriteriaClick() {
+    if (view_.ShowSearchDialog(keywordItems_) != 1)
+        return;
+    view_.SetKeywordText(services_.Search.SearchFormula);
+    btnSearchClick();
+}
+
+void ResultWindow::btnViewCommandLineClick() {
+    services_.Hits.Clear();
+    view_.ShowResultPage();
+    view_.ShowPaneText(CommandLineViewText(last_.WorkDir, last_.CommandLine));
+    view_.CopyToClipboard(last_.CommandLine);
+}
+
+void ResultWindow::OptionItemClick(OptionItem item) {
+    ClickOptionItem(item, IsNamazu13(), options_, Settings());
+    const ItemGroup group = GroupOf(item);
+    if (group == ItemGroup::Setting || Settings().SearchOnChangeSettings != "1")
+        return;
+    if (group == ItemGroup::Sort && services_.Search.SearchFormula.empty())
+        return;
+    SearchWith(services_.Search.SearchFormula);
+}
+
+void ResultWindow::FontClick(FontTarget target) {
+    Guarded([&] {
+        const FontKeys keys = KeysOf(target);
+        TSettings& settings = Settings();
+        const std::optional<int> size = ParseInteger(settings.*keys.Size);
+        if (!size)
+            throw PluginError("'" + settings.*keys.Size + "' は有効な整数値ではありません。");
+        PaneFont font{settings.*keys.Name, *size, settings.*keys.Bold == "1"};
+        if (!view_.PickFont(font))
+            return;
+        settings.*keys.Name = font.Name;
+        settings.*keys.Size = std::to_string(font.Size);
+        settings.*keys.Bold = font.Bold ? "1" : "0";
+        services_.Ui.ShowInformation(view_.Window(), "tarnwick for Namazu",
+                                     "フォントの設定は次回ウィンドウを開いたときから有効です。");
+    });
+}
+
+void ResultWindow::mnuHelpNamazuClick() {
+    services_.Opener.OpenWithShell(NamazuManualPath(Settings()));
+}
+
+void ResultWindow::FormClose(const WindowRect& window) {
+    services_.Hits.Clear();
+    TSettings& settings = Settings();
+    settings.SaveWindowPos = options_.SavePosition ? "1" : "0";
+    if (options_.SavePosition) {
+        settings.WindowLeft = std::to_string(window.Left);
+        settings.WindowTop = std::to_string(window.Top);
+    }
+    settings.SaveWindowSize = options_.SaveSize ? "1" : "0";
+    if (options_.SaveSize) {
+        settings.WindowWidth = std::to_string(window.Width);
+        settings.WindowHeight = std::to_string(window.Height);
+    }
+    StoreFormulaHistory(keywordItems_, settings);
+    Guarded([&] {
+        SettingsStore& store = services_.Search.Store;
+        store.SaveSettings(store.IniFileName);
+    });
+}
+
+std::string CommandLineViewText(const std::string& workDir, const std::string& commandLine) {
+    return "WorkDir: \r\n" + workDir + "\r\n\r\nCommandLine: \r\n" + commandLine +
+           "\r\n\r\nコマンドラインは、クリップボードにコピーされています。";
+}
+
+std::string NamazuManualPath(const TSettings& settings) {
+    const std::string& path = settings.namazuPath;
+    const size_t q = FindNthFromEnd(path, "\\", 2);
+    const std::string base = path.substr(0, ByteOffsetOfCharacter(path, q));
+    return base +
+           (IsNamazu13(settings) ? "doc\\ja\\manual.html" : "share\\namazu\\doc\\ja\\manual.html");
+}

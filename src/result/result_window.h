@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/window_placement.h"
+#include "result/result_options.h"
+#include "result/result_services.h"
+#include "result/result_view.h"
+#include "result/search_run.h"
+
+#include <string>
+#include <vector>
+
+enum class FontTarget { Result, Mail };
+
+// The result window TfrmResult without its window: what it takes from the
+// settings when created, what each event does and what closing stores. The
+// Win32 window forwards its events here and renders through the view.
+class ResultWindow {
+public:
+    ResultWindow(ResultServices& services, ResultView& view, WindowHandle host)
+        : services_(services), view_(view), host_(host), run_(services, view, host) {}
+
+    // Applies the settings to the menus, fonts, history and buttons.
+    void FormCreate();
+    // Where the window goes: the saved position or centred on the host,
+    // then kept on the screen. window is its rectangle as created.
+    WindowRect Placement(const WindowRect& window, const WindowRect& host, int screenWidth,
+                         int screenHeight) const;
+    // The size once shown: the saved one when size saving is on.
+    WindowRect ShownSize(const WindowRect& window) const;
+    // The first activation searches with SearchFormula.
+    void FormActivate();
+
+    void btnSearchClick();
+    void btnSetCriteriaClick();
+    void btnViewCommandLineClick();
+    void OptionItemClick(OptionItem item);
+    void FontClick(FontTarget target);
+    // The conversion radio items; the mail pane reads the choice.
+    void ConvertClick(bool jisToShiftJis) { convertsJis_ = jisToShiftJis; }
+    bool ConvertsJis() const { return convertsJis_; }
+    void mnuHelpNamazuClick();
+    void mnuHelpAboutClick() { view_.ShowAboutBox(); }
+    // Stores the save flags, the window's place when asked to, the history,
+    // then saves the settings.
+    void FormClose(const WindowRect& window);
+
+    const ResultOptions& Options() const { return options_; }
+    bool IsNamazu13() const;
+    const PaneFont& ResultFont() const { return resultFont_; }
+    const PaneFont& MailFont() const { return mailFont_; }
+    bool ShowsCommandLineButton() const { return showsCommandLine_; }
+
+private:
+    void SearchWith(const std::string& formula);
+    template <typename Work> void Guarded(Work work);
+    TSettings& Settings() { return services_.Search.Store.Settings; }
+    const TSettings& Settings() const { return services_.Search.Store.Settings; }
+
+    ResultServices& services_;
+    ResultView& view_;
+    WindowHandle host_;
+    SearchRun run_;
+    ResultOptions options_;
+    PaneFont resultFont_;
+    PaneFont mailFont_;
+    std::vector<std::string> keywordItems_;
+    bool showsCommandLine_ = false;
+    bool activated_ = false;
+    bool convertsJis_ = true;
+    LastRun last_;
+};
+
+// The command-line view: where and how namazu.exe ran last.
+std::string CommandLineViewText(const std::string& workDir, const std::string& commandLine);
+
+// The Namazu manual beside the configured namazu.exe.
+std::string NamazuManualPath(const TSettings& settings);

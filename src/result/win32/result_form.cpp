@@ -1,0 +1,502 @@
+#include "result/win32/result_form.h"
+
+#include "platform/win32/control_names.h"
+#include "platform/win32/control_text.h"
+#include "platform/win32/dialog_base.h"
+#include "platform/win32/dialog_placement.h"
+#include "result/result_window.h"
+#include "result/win32/result_resource.h"
+#include "search/win32/dialog_controls.h"
+#include "search/win32/search_form.h"
+#include "settings/win32/about_box.h"
+#include "text/win32/text_encoding.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <richedit.h>
+
+namespace {
+
+const NamedControl kControls[] = {
+    {IDC_RESULT_LABEL1, "Label1"},
+    {IDC_RESULT_KEYWORD, "cboKeyword"},
+    {IDC_RESULT_SEARCH, "btnSearch"},
+    {IDC_RESULT_PAGE, "pge"},
+    {IDC_RESULT_EDT_RESULT, "edtResult"},
+    {IDC_RESULT_LABEL2, "Label2"},
+    {IDC_RESULT_EDT_MAIL, "edtMail"},
+    {IDC_RESULT_LABEL3, "Label3"},
+    {IDC_RESULT_VIEW_COMMAND_LINE, "btnViewCommandLine"},
+    {IDC_RESULT_SET_CRITERIA, "btnSetCriteria"},
+    {IDCANCEL, "btnClose"},
+};
+
+// The controls of each tab page, shown while their page is in front.
+const int kResultPage[] = {IDC_RESULT_EDT_RESULT, IDC_RESULT_LABEL2};
+const int kMailPage[] = {IDC_RESULT_EDT_MAIL, IDC_RESULT_LABEL3};
+
+const int kDesignClientWidth = 537;
+const int kDesignClientHeight = 337;
+const int kMinimumWidth = 450;
+const int kMinimumHeight = 300;
+
+const wchar_t kSortNoneHint[] = L"指定しないときはスコア順に表示されます";
+
+// Posted on the first activation, so that the search starts once the window
+// is on the screen.
+const UINT WM_APP_FIRST_ACTIVATION = WM_APP + 1;
+
+// The panes' RichEdit20W class lives in riched20.dll, loaded for good.
+bool LoadRichEdit() {
+    static const HMODULE library = LoadLibraryW(L"riched20.dll");
+    return library != nullptr;
+}
+
+OptionItem OptionItemOf(int commandId) {
+    return static_cast<OptionItem>(commandId - IDM_OPTION_FIRST);
+}
+
+int PointsToPixels(HWND window, int points) {
+    HDC dc = GetDC(window);
+    const int pixels = MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+UINT ItemPosition(HMENU menu, UINT id) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        if (GetMenuItemID(menu, i) == id)
+            return static_cast<UINT>(i);
+    }
+    return 0;
+}
+
+LOGFONTW LogFontOf(HWND window, const PaneFont& font) {
+    LOGFONTW face = {};
+    face.lfHeight = -PointsToPixels(window, font.Size);
+    face.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+    face.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynW(face.lfFaceName, WideFromShiftJis(font.Name).c_str(), LF_FACESIZE);
+    return face;
+}
+
+class TfrmResult : public DialogBase, public ResultView {
+public:
+    TfrmResult(ResultServices& services, HWND host)
+        : host_(host), search_(services.Search), logic_(services, *this, host) {}
+    ~TfrmResult() override {
+        for (HFONT font : fonts_)
+            DeleteObject(font);
+    }
+
+    // ResultView
+    WindowHandle Window() override { return Handle(); }
+    std::string KeywordText() override { return ControlText(Item(IDC_RESULT_KEYWORD)); }
+    void SetKeywordText(const std::string& text) override {
+        SetControlText(Item(IDC_RESULT_KEYWORD), text);
+    }
+    void ShowKeywordItems(const std::vector<std::string>& items) override;
+    bool IsSearchEnabled() override { return IsWindowEnabled(Item(IDC_RESULT_SEARCH)) != FALSE; }
+    void SetSearchEnabled(bool enabled) override { EnableWindow(Item(IDC_RESULT_SEARCH), enabled); }
+    void EnableCommandLineButton() override {
+        EnableWindow(Item(IDC_RESULT_VIEW_COMMAND_LINE), TRUE);
+    }
+    void SetWindowEnabled(bool enabled) override { EnableWindow(Handle(), enabled); }
+    void ShowResultPage() override;
+    void ShowPaneText(const std::string& text) override;
+    // The hit marks and colours are the hit list's to paint.
+    void ShowResult(const RenderedResult& result) override { ShowPaneText(result.Text); }
+    void CopyToClipboard(const std::string& text) override;
+    bool PickFont(PaneFont& font) override;
+    int ShowSearchDialog(const std::vector<std::string>& keywordItems) override {
+        return ShowSearchDialogOverResult(host_, search_, Handle(), keywordItems);
+    }
+    void ShowAboutBox() override { ::ShowAboutBox(Handle()); }
+
+protected:
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+    void PlaceWindow();
+    void OnCommand(int id, int code);
+    void OnActivate(bool active);
+    void OnInitMenuPopup(HMENU menu);
+    void OnMinMaxInfo(MINMAXINFO& info);
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    void ShowMenuHint(bool shown, POINT at);
+    void OnPageChange();
+    void FormClose();
+    void Layout();
+    void ShowPage(int page);
+    void SetPaneFont(int id, const PaneFont& font);
+    void PutHelpMenuAtRightEnd();
+    void SetDefaultButton(bool searchIsDefault);
+
+    HWND host_;
+    SearchServices& search_;
+    ResultWindow logic_;
+    std::vector<HFONT> fonts_;
+    HWND menuHint_ = nullptr;
+    bool activated_ = false;
+};
+
+INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        FormCreate();
+        return FALSE;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code != TCN_SELCHANGE)
+            return FALSE;
+        OnPageChange();
+        return TRUE;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam) != WA_INACTIVE);
+        return FALSE;
+    case WM_APP_FIRST_ACTIVATION:
+        logic_.FormActivate();
+        return TRUE;
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        return TRUE;
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        return TRUE;
+    case WM_EXITMENULOOP:
+        ShowMenuHint(false, {});
+        return TRUE;
+    case WM_GETMINMAXINFO:
+        OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return TRUE;
+    case WM_SIZE:
+        Layout();
+        return TRUE;
+    case WM_CLOSE:
+        FormClose();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void TfrmResult::FormCreate() {
+    for (const NamedControl& control : kControls)
+        NameControl(Item(control.Id), control.Name);
+    for (int pane : {IDC_RESULT_EDT_RESULT, IDC_RESULT_EDT_MAIL})
+        SendMessageW(Item(pane), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    HWND tabs = Item(IDC_RESULT_PAGE);
+    const wchar_t* captions[] = {L"検索結果", L"メール内容"};
+    for (int i = 0; i < 2; ++i) {
+        TCITEMW tab = {};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = const_cast<wchar_t*>(captions[i]);
+        SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&tab));
+    }
+    PutHelpMenuAtRightEnd();
+    ShowPage(0);
+
+    logic_.FormCreate();
+    SetPaneFont(IDC_RESULT_EDT_RESULT, logic_.ResultFont());
+    SetPaneFont(IDC_RESULT_EDT_MAIL, logic_.MailFont());
+    HWND commandLine = Item(IDC_RESULT_VIEW_COMMAND_LINE);
+    EnableWindow(commandLine, FALSE);
+    ShowWindow(commandLine, logic_.ShowsCommandLineButton() ? SW_SHOW : SW_HIDE);
+
+    PlaceWindow();
+    SetFocus(Item(IDC_RESULT_KEYWORD));
+}
+
+// The design size, then the place, then the saved size.
+void TfrmResult::PlaceWindow() {
+    RECT frame = {0, 0, kDesignClientWidth, kDesignClientHeight};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+    WindowRect window = RectOf(Handle());
+    window.Width = frame.right - frame.left;
+    window.Height = frame.bottom - frame.top;
+    const WindowRect placed = logic_.Placement(window, RectOf(host_), GetSystemMetrics(SM_CXSCREEN),
+                                               GetSystemMetrics(SM_CYSCREEN));
+    const WindowRect shown = logic_.ShownSize(placed);
+    SetWindowPos(Handle(), nullptr, shown.Left, shown.Top, shown.Width, shown.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+}
+
+void TfrmResult::PutHelpMenuAtRightEnd() {
+    HMENU bar = GetMenu(Handle());
+    MENUITEMINFOW item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE;
+    const UINT help = static_cast<UINT>(GetMenuItemCount(bar) - 1);
+    GetMenuItemInfoW(bar, help, TRUE, &item);
+    item.fType |= MFT_RIGHTJUSTIFY;
+    SetMenuItemInfoW(bar, help, TRUE, &item);
+    DrawMenuBar(Handle());
+}
+
+void TfrmResult::SetPaneFont(int id, const PaneFont& font) {
+    const LOGFONTW face = LogFontOf(Handle(), font);
+    HFONT handle = CreateFontIndirectW(&face);
+    if (handle == nullptr)
+        return;
+    fonts_.push_back(handle);
+    SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
+}
+
+void TfrmResult::OnCommand(int id, int code) {
+    if (id >= IDM_OPTION_FIRST && id <= IDM_OPTION_LAST) {
+        logic_.OptionItemClick(OptionItemOf(id));
+        return;
+    }
+    switch (id) {
+    case IDC_RESULT_KEYWORD:
+        if (code == CBN_SETFOCUS || code == CBN_KILLFOCUS)
+            SetDefaultButton(code == CBN_SETFOCUS);
+        break;
+    case IDC_RESULT_SEARCH:
+        logic_.btnSearchClick();
+        break;
+    case IDC_RESULT_VIEW_COMMAND_LINE:
+        logic_.btnViewCommandLineClick();
+        break;
+    case IDC_RESULT_SET_CRITERIA:
+        logic_.btnSetCriteriaClick();
+        break;
+    case IDCANCEL:
+        FormClose();
+        break;
+    case IDM_CONVERT_JIS_TO_SJIS:
+    case IDM_CONVERT_NONE:
+        logic_.ConvertClick(id == IDM_CONVERT_JIS_TO_SJIS);
+        break;
+    case IDM_SETTING_FONT_RESULT:
+        logic_.FontClick(FontTarget::Result);
+        break;
+    case IDM_SETTING_FONT_MAIL:
+        logic_.FontClick(FontTarget::Mail);
+        break;
+    case IDM_HELP_NAMAZU:
+        logic_.mnuHelpNamazuClick();
+        break;
+    case IDM_HELP_ABOUT:
+        logic_.mnuHelpAboutClick();
+        break;
+    default:
+        break;
+    }
+}
+
+// Enter searches only while the focus is in the formula box.
+void TfrmResult::SetDefaultButton(bool searchIsDefault) {
+    SendMessageW(Handle(), DM_SETDEFID, searchIsDefault ? IDC_RESULT_SEARCH : IDOK, 0);
+    SendMessageW(Item(IDC_RESULT_SEARCH), BM_SETSTYLE,
+                 searchIsDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TfrmResult::OnActivate(bool active) {
+    if (!active || activated_)
+        return;
+    activated_ = true;
+    PostMessageW(Handle(), WM_APP_FIRST_ACTIVATION, 0, 0);
+}
+
+void TfrmResult::OnInitMenuPopup(HMENU menu) {
+    const bool namazu13 = logic_.IsNamazu13();
+    for (int id = IDM_OPTION_FIRST; id <= IDM_OPTION_LAST; ++id) {
+        const OptionItem item = OptionItemOf(id);
+        const bool checked = IsItemChecked(logic_.Options(), item);
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STATE;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(id), FALSE, &info))
+            continue;
+        if (GroupOf(item) != ItemGroup::Setting)
+            info.fType |= MFT_RADIOCHECK;
+        info.fState = (checked ? MFS_CHECKED : MFS_UNCHECKED) |
+                      (IsItemEnabled(item, namazu13) ? MFS_ENABLED : MFS_GRAYED);
+        SetMenuItemInfoW(menu, static_cast<UINT>(id), FALSE, &info);
+    }
+    const bool jis = logic_.ConvertsJis();
+    CheckMenuRadioItem(menu, IDM_CONVERT_JIS_TO_SJIS, IDM_CONVERT_NONE,
+                       jis ? IDM_CONVERT_JIS_TO_SJIS : IDM_CONVERT_NONE, MF_BYCOMMAND);
+}
+
+// Only mnuSortNone has a hint; it shows beside the item while it is selected.
+void TfrmResult::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+    if (item != IDM_SORT_NONE || (flags & MF_POPUP) != 0) {
+        ShowMenuHint(false, {});
+        return;
+    }
+    RECT rect;
+    POINT at;
+    if (GetMenuItemRect(Handle(), menu, ItemPosition(menu, item), &rect)) {
+        at = {rect.right, rect.top};
+    } else {
+        GetCursorPos(&at);
+        at.x += 16;
+    }
+    ShowMenuHint(true, at);
+}
+
+void TfrmResult::ShowMenuHint(bool shown, POINT at) {
+    if (menuHint_ == nullptr) {
+        menuHint_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_NOPREFIX, 0, 0, 0,
+                                    0, Handle(), nullptr, ThisModule(), nullptr);
+        TOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        tool.hwnd = Handle();
+        tool.lpszText = const_cast<wchar_t*>(kSortNoneHint);
+        SendMessageW(menuHint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = Handle();
+    if (shown)
+        SendMessageW(menuHint_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(menuHint_, TTM_TRACKACTIVATE, shown, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TfrmResult::OnMinMaxInfo(MINMAXINFO& info) {
+    info.ptMinTrackSize.x = kMinimumWidth;
+    info.ptMinTrackSize.y = kMinimumHeight;
+}
+
+void TfrmResult::OnPageChange() {
+    ShowPage(static_cast<int>(SendMessageW(Item(IDC_RESULT_PAGE), TCM_GETCURSEL, 0, 0)));
+}
+
+void TfrmResult::FormClose() {
+    logic_.FormClose(RectOf(Handle()));
+    EndDialog(Handle(), 2);
+}
+
+void TfrmResult::ShowPage(int page) {
+    SendMessageW(Item(IDC_RESULT_PAGE), TCM_SETCURSEL, page, 0);
+    for (int id : kResultPage)
+        ShowWindow(Item(id), page == 0 ? SW_SHOW : SW_HIDE);
+    for (int id : kMailPage)
+        ShowWindow(Item(id), page == 1 ? SW_SHOW : SW_HIDE);
+}
+
+// Pixels: the formula bar on top, the buttons at the bottom, the tab control
+// between them with both pages' panes over its display area.
+void TfrmResult::Layout() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    const int margin = 6;
+    const int button = 80;
+    const int buttonHeight = 24;
+    const int bottom = height - margin - buttonHeight;
+    MoveWindow(Item(IDC_RESULT_LABEL1), margin, 12, 70, 14, TRUE);
+    MoveWindow(Item(IDC_RESULT_SEARCH), width - margin - button, margin, button, buttonHeight,
+               TRUE);
+    MoveWindow(Item(IDC_RESULT_KEYWORD), 80, 8, width - 80 - 2 * margin - button, 200, TRUE);
+    MoveWindow(Item(IDC_RESULT_VIEW_COMMAND_LINE), margin, bottom, 120, buttonHeight, TRUE);
+    MoveWindow(Item(IDCANCEL), width - margin - button, bottom, button, buttonHeight, TRUE);
+    MoveWindow(Item(IDC_RESULT_SET_CRITERIA), width - 2 * margin - 2 * button - 20, bottom,
+               button + 20, buttonHeight, TRUE);
+
+    HWND tabs = Item(IDC_RESULT_PAGE);
+    const int top = margin + buttonHeight + margin;
+    MoveWindow(tabs, margin, top, width - 2 * margin, bottom - margin - top, TRUE);
+    RECT area;
+    GetWindowRect(tabs, &area);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    const int labelHeight = 16;
+    const int paneHeight = area.bottom - area.top - labelHeight;
+    for (int id : {IDC_RESULT_EDT_RESULT, IDC_RESULT_EDT_MAIL})
+        MoveWindow(Item(id), area.left, area.top, area.right - area.left, paneHeight, TRUE);
+    for (int id : {IDC_RESULT_LABEL2, IDC_RESULT_LABEL3})
+        MoveWindow(Item(id), area.left, area.top + paneHeight + 2, area.right - area.left,
+                   labelHeight - 2, TRUE);
+}
+
+void TfrmResult::ShowKeywordItems(const std::vector<std::string>& items) {
+    HWND box = Item(IDC_RESULT_KEYWORD);
+    const std::string text = ControlText(box);
+    SetComboItems(box, items);
+    SetControlText(box, text);
+}
+
+void TfrmResult::ShowResultPage() {
+    ShowPage(0);
+    SetFocus(Item(IDC_RESULT_EDT_RESULT));
+}
+
+// Plain text in the window-text colour, whatever the text before it wore.
+void TfrmResult::ShowPaneText(const std::string& text) {
+    HWND pane = Item(IDC_RESULT_EDT_RESULT);
+    SetWindowTextW(pane, WideFromShiftJis(text).c_str());
+    CHARFORMAT2W format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_UNDERLINE | CFM_ITALIC;
+    format.dwEffects = CFE_AUTOCOLOR;
+    SendMessageW(pane, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    UpdateWindow(pane);
+}
+
+// Text in both the Shift-JIS and the Unicode format, with the Japanese
+// locale so that the system's own conversions agree.
+void TfrmResult::CopyToClipboard(const std::string& text) {
+    if (!OpenClipboard(Handle()))
+        return;
+    EmptyClipboard();
+    const std::wstring wide = WideFromShiftJis(text);
+    const LCID japanese = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT);
+    struct Format {
+        UINT Id;
+        const void* Data;
+        size_t Size;
+    };
+    const Format formats[] = {
+        {CF_TEXT, text.c_str(), text.size() + 1},
+        {CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)},
+        {CF_LOCALE, &japanese, sizeof japanese},
+    };
+    for (const Format& format : formats) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, format.Size);
+        if (memory == nullptr)
+            continue;
+        CopyMemory(GlobalLock(memory), format.Data, format.Size);
+        GlobalUnlock(memory);
+        if (SetClipboardData(format.Id, memory) == nullptr)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+bool TfrmResult::PickFont(PaneFont& font) {
+    LOGFONTW face = LogFontOf(Handle(), font);
+    CHOOSEFONTW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Handle();
+    dialog.lpLogFont = &face;
+    dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    if (!ChooseFontW(&dialog))
+        return false;
+    font.Name = ShiftJisFromWide(face.lfFaceName);
+    font.Size = dialog.iPointSize / 10;
+    font.Bold = face.lfWeight >= FW_BOLD;
+    return true;
+}
+
+} // namespace
+
+int ShowResultWindow(HWND host, ResultServices& services) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (!LoadRichEdit())
+        return 2;
+    TfrmResult window(services, host);
+    window.ShowModal(host, IDD_RESULT);
+    return 2;
+}

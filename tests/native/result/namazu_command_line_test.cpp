@@ -1,0 +1,117 @@
+#include "bridge/command_line.h"
+#include "result/namazu_command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct OptionRow {
+    SortField Sort;
+    SortDirection Direction;
+    bool ContentsOff;
+    ListCount Count;
+    const char* Namazu13;
+    const char* Namazu20;
+};
+
+TEST(NamazuCommandLineTest, OptionStringOfEveryRowOfBothVersions) {
+    using D = SortDirection;
+    const OptionRow rows[] = {
+        {SortField::Earlier, D::Ascend, false, ListCount::Twenty, " -e -n 20",
+         " --sort=field:date --ascending --max=\"20\""},
+        {SortField::Earlier, D::Descend, false, ListCount::Twenty, " -e -n 20",
+         " --sort=field:date --ascending --max=\"20\""},
+        {SortField::Later, D::Ascend, false, ListCount::Fifty, " -l -n 50",
+         " --sort=field:date --max=\"50\""},
+        {SortField::None, D::Descend, false, ListCount::Twenty, " -n 20",
+         " --sort=score --max=\"20\""},
+        {SortField::None, D::Ascend, false, ListCount::Hundred, " -n 100",
+         " --sort=score --ascending -n 100"},
+        {SortField::None, D::Unchecked, true, ListCount::All, " -s -a",
+         " --sort=score --short --all"},
+        {SortField::From, D::Descend, false, ListCount::Twenty, " -n 20",
+         " --sort=field:from --max=\"20\""},
+        {SortField::To, D::Ascend, false, ListCount::Twenty, " -n 20",
+         " --sort=field:to --ascending --max=\"20\""},
+        {SortField::Subject, D::Ascend, true, ListCount::Fifty, " -s -n 50",
+         " --sort=field:subject --ascending --short --max=\"50\""},
+        {SortField::FileName, D::Descend, false, ListCount::All, " -a", " --sort=field:uri --all"},
+    };
+    for (const OptionRow& row : rows) {
+        ResultOptions options;
+        options.Sort = row.Sort;
+        options.Direction = row.Direction;
+        options.ContentsOff = row.ContentsOff;
+        options.Count = row.Count;
+        SCOPED_TRACE(row.Namazu20);
+        EXPECT_EQ(NamazuOptionString(options, true), row.Namazu13);
+        EXPECT_EQ(NamazuOptionString(options, false), row.Namazu20);
+    }
+}
+
+TEST(NamazuCommandLineTest, CommandLinesOfBothVersions) {
+    const std::string work = "d:\\idx\\Namazu";
+    const std::vector<std::string> dirs = {work + "\\inbox\\", "D:\\IDX\\namazu\\b002\\b007\\"};
+    NamazuRun run;
+    run.NamazuPath = "c:\\usr\\local\\namazu\\bin\\namazu.exe";
+    run.ResultFile = work + "\\result.txt";
+    run.Formula = "mail AND lunch";
+    run.Options = " --sort=score --max=\"20\"";
+    run.IndexList = NamazuIndexList(dirs, work, false);
+    EXPECT_EQ(NamazuCommandLine(run),
+              "\"c:\\usr\\local\\namazu\\bin\\namazu.exe\" --sort=score --max=\"20\" "
+              "--output=\"result.txt\"  \"mail AND lunch\" +inbox +b002/b007");
+    run.Namazu13 = true;
+    run.Options = " -n 20";
+    run.NamazuOption = "-h";
+    run.IndexList = NamazuIndexList(dirs, work, true);
+    EXPECT_EQ(NamazuCommandLine(run),
+              "\"c:\\usr\\local\\namazu\\bin\\namazu.exe\" -n 20 -f namazu.conf -o "
+              "\"d:\\idx\\Namazu\\result.txt\" -h \"mail AND lunch\" inbox b002/b007");
+}
+
+// Settings changed since indexing can leave a target outside the work
+// directory; it is named by its own path instead of being cut apart.
+TEST(NamazuCommandLineTest, IndexOutsideTheWorkDirectoryKeepsItsFullPath) {
+    const std::string work = "c:\\mail\\acc\\Namazu";
+    EXPECT_EQ(NamazuIndexList({"c:\\x\\", "c:\\mail\\acc\\Namazu2\\b001\\", work + "\\b001\\"},
+                              work, false),
+              "\"c:\\x\" \"c:\\mail\\acc\\Namazu2\\b001\" +b001");
+    EXPECT_EQ(NamazuIndexList({"", "\\"}, work, true), "\"\" \"\"");
+}
+
+TEST(NamazuCommandLineTest, FormulaReachesTheProgramAsOneArgument) {
+    const std::vector<std::string> formulas = {
+        "\"lunch meeting\"",
+        "予定表",
+        "予定表\\",
+        "ソ\"",
+        "a\\\\\"b\\",
+        "trailing\\\\",
+        "mail AND lunch",
+        "\"\"",
+        "\" --all -o c:\\x.txt \"",
+        "表 \"能\" 予",
+        "\\\"\\",
+        "",
+    };
+    for (const std::string& formula : formulas) {
+        SCOPED_TRACE(formula);
+        NamazuRun run;
+        run.NamazuPath = "c:\\namazu.exe";
+        run.Formula = formula;
+        run.ResultFile = "c:\\w\\result.txt";
+        run.IndexList = "+b001 +b002/b003";
+        const std::vector<std::string> arguments = SplitCommandLine(NamazuCommandLine(run));
+        ASSERT_EQ(arguments.size(), 4u);
+        EXPECT_EQ(arguments[0], "--output=result.txt");
+        EXPECT_EQ(arguments[1], formula);
+        EXPECT_EQ(arguments[2], "+b001");
+        EXPECT_EQ(arguments[3], "+b002/b003");
+    }
+}
+
+} // namespace

@@ -1,0 +1,270 @@
+// The result window in the substitute host with the real Namazu 2.0 through
+// the bridge: a generated account is indexed, the search dialog picks two
+// folders and a keyword, and the result window runs namazu.exe, shows its
+// result, searches again with a phrase from the reopened search dialog and
+// with other options, and stores them on closing.
+#include "catalogue/path_utilities.h"
+#include "text/win32/text_encoding.h"
+#include "result/win32/result_resource.h"
+#include "sample_account.h"
+#include "search/win32/search_resource.h"
+#include "settings/profile_document.h"
+#include "ui_automation.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace {
+
+const wchar_t kSearchCaption[] = L"tarnwick for Namazu [検索]";
+const wchar_t kResultCaption[] = L"tarnwick for Namazu [検索結果]";
+// mknmz under Wine takes a few seconds per folder.
+const DWORD kRunTimeoutMs = 180000;
+// Catalogue rows of the generated account: 2 仕事 (user001), 5 会議録 in the
+// container プロジェクト (user003\user004).
+const int kWorkRow = 2;
+const int kMinutesRow = 5;
+
+class ResultWindowTest : public testing::Test {
+protected:
+    void GenerateAccount() {
+        stem_ = "/tmp/TarnwickResult" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(GetTickCount());
+        ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + stem_ +
+                                      "/acc' --mails 3 --folders 2",
+                                  stem_));
+        account_ = "Z:" + stem_ + "/acc/";
+        std::replace(account_.begin(), account_.end(), '/', '\\');
+    }
+
+    void TearDown() override {
+        if (!stem_.empty())
+            RunLinuxShell("rm -rf '" + stem_ + "'", stem_ + "-gone");
+    }
+
+    // Index the two folders at once on opening, hidden, then close.
+    void WriteSettings(const std::string& extra = "") {
+        const std::string bin = ShiftJisFromWide(ui::ProgramDirectory());
+        WriteBytes(Ini(), "[Mknmz]\r\nAsk=0\r\nShowWindow=0\r\nCloseOnFinish=1\r\n"
+                          "UsePreviousTarget=1\r\nTargetFolderCount=2\r\nFolder1=2:仕事\r\n"
+                          "Folder2=5:会議録\r\n" +
+                              extra +
+                              "[Result]\r\nConfirmCommandLine=1\r\n"
+                              "[Command]\r\nPerlPath=" +
+                              bin +
+                              "perl.exe\r\nmknmzPath=Z:\\usr\\bin\\mknmz\r\n"
+                              "mknmzOption=--mailnews --allow=\".*\\.alm\"\r\nnamazuPath=" +
+                              bin + "namazu.exe\r\nNamazuVersion=2.0\r\n");
+    }
+
+    std::string Ini() const { return account_ + "tarnwick.ini"; }
+    std::string Stored(const char* section, const char* key) {
+        return ProfileDocument(ReadBytes(Ini())).Read(section, key, "<absent>");
+    }
+
+    std::unique_ptr<ui::ChildProcess> StartHost(const std::wstring& actions) {
+        const std::string account = account_.substr(0, account_.size() - 1);
+        return std::make_unique<ui::ChildProcess>(ui::ProgramDirectory() + L"Almail.exe",
+                                                  L"\"/account:" + WideFromShiftJis(account) +
+                                                      L"\" " + actions);
+    }
+
+    static HWND Named(HWND window, const char* name) {
+        HWND control = ui::FindControlByName(window, name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    static std::string Text(HWND window, const char* name) {
+        return ShiftJisFromWide(ui::WindowText(Named(window, name)));
+    }
+    static void Press(HWND window, const char* name) {
+        EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
+    }
+    // The pane's text once a search has ended in it: the window is enabled
+    // and the text begins with begin. A text read while it changes comes
+    // back cut to the old length, so it is read until two reads agree.
+    static std::string WaitForPane(HWND window, const std::string& begin) {
+        std::string text;
+        std::string previous;
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < kRunTimeoutMs) {
+            previous = text;
+            text = Text(window, "edtResult");
+            if (IsWindowEnabled(window) && IsWindowEnabled(Named(window, "btnSearch")) &&
+                text == previous && text.compare(0, begin.size(), begin) == 0)
+                break;
+            Sleep(50);
+        }
+        return text;
+    }
+    static std::string ClipboardText() {
+        std::string text;
+        if (!OpenClipboard(nullptr))
+            return "<no clipboard>";
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = ShiftJisFromWide(static_cast<const wchar_t*>(GlobalLock(data)));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
+
+    std::string stem_;
+    std::string account_;
+};
+
+// A plain ASCII mail with the given body.
+std::string Mail(const std::string& body) {
+    return "Date: Mon, 01 Jan 2001 09:00:00 +0900\r\nFrom: a@example.jp\r\nTo: b@example.jp\r\n"
+           "Subject: walk\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=us-ascii\r\n"
+           "\r\n" +
+           body + "\r\n";
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStoresThem) {
+    GenerateAccount();
+    // Two mails of the first folder hold both words, only one as a phrase.
+    const std::string work = account_ + "user001.box\\";
+    WriteBytes(work + "98.alm", Mail("The zebra crossing ahead is closed."));
+    WriteBytes(work + "99.alm", Mail("Crossing the park we saw a zebra."));
+    WriteSettings();
+    auto host = StartHost(L"menu:index menu:search");
+    HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
+    ASSERT_NE(dialog, nullptr) << host->Output();
+    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+    ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + kMinutesRow));
+    ASSERT_EQ(Text(dialog, "edtFolderName"), "仕事, 会議録");
+    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
+    Press(dialog, "btnSearch");
+
+    HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
+    ASSERT_NE(window, nullptr) << host->Output();
+    const std::string result = WaitForPane(window, "検索結果\r\n");
+    EXPECT_EQ(result.find("検索結果\r\n\r\n参考ヒット数: \r\n"), 0u) << result;
+    EXPECT_EQ(Count(result, "[ 予算: "), 2u) << result;
+    const std::string uri = "/Z|" + stem_ + "/acc/";
+    EXPECT_NE(result.find(uri + "user001.box/1.alm"), std::string::npos) << result;
+    EXPECT_NE(result.find(uri + "user003.box/user004.box/1.alm"), std::string::npos) << result;
+    EXPECT_FALSE(FileExists(account_ + "Namazu\\result.txt"));
+    EXPECT_EQ(ReadBytes(account_ + "Namazu\\namazurc"),
+              "INDEX        " + account_ + "Namazu\r\nLang        ja_JP.SJIS\r\n" +
+                  "REPLACE        account/        /Z|" + stem_ + "/acc/\r\n");
+    EXPECT_EQ(Text(window, "cboKeyword"), "予算");
+
+    // The command-line view replaces the list, so the next result is seen
+    // to arrive. The search dialog reopens over the window with its list and
+    // formula; a phrase in double quotes reaches Namazu whole.
+    const std::string phrase = "\"zebra crossing\"";
+    Press(window, "btnViewCommandLine");
+    WaitForPane(window, "WorkDir: ");
+    Press(window, "btnSetCriteria");
+    HWND criteria = ui::WaitForWindow(host->Id(), kSearchCaption);
+    ASSERT_NE(criteria, nullptr);
+    EXPECT_EQ(Text(criteria, "cboKeyword"), "予算");
+    EXPECT_EQ(SendMessageW(Named(criteria, "cboKeyword"), CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(Text(criteria, "edtFolderName"), "仕事, 会議録");
+    RECT outer, inner;
+    GetWindowRect(window, &outer);
+    GetWindowRect(criteria, &inner);
+    const LONG left = outer.left + (outer.right - outer.left - (inner.right - inner.left)) / 2;
+    const LONG top = outer.top + (outer.bottom - outer.top - (inner.bottom - inner.top)) / 2;
+    EXPECT_EQ(inner.left, std::max(left, 0L));
+    EXPECT_EQ(inner.top, std::max(top, 0L));
+    SendMessageW(Named(criteria, "cboKeyword"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(WideFromShiftJis(phrase).c_str()));
+    Press(criteria, "btnSearch");
+    const std::string phraseResult = WaitForPane(window, "検索結果\r\n");
+    EXPECT_EQ(Count(phraseResult, uri), 1u) << phraseResult;
+    EXPECT_NE(phraseResult.find(uri + "user001.box/98.alm"), std::string::npos) << phraseResult;
+
+    Press(window, "btnViewCommandLine");
+    WaitForPane(window, "WorkDir: ");
+    ui::PickMenuCommand(window, IDM_SORT_LATER);
+    ui::PickMenuCommand(window, IDM_LIST_COUNT_FIFTY);
+    Press(window, "btnSearch");
+    const std::string later = WaitForPane(window, "検索結果\r\n");
+    EXPECT_EQ(Count(later, uri), 1u) << later;
+    Press(window, "btnViewCommandLine");
+    const std::string view = WaitForPane(window, "WorkDir: ");
+    const std::string commandLine =
+        "\"" + ShiftJisFromWide(ui::ProgramDirectory()) +
+        "namazu.exe\" --sort=field:date --max=\"50\" "
+        "--output=\"result.txt\"  \"\\\"zebra crossing\\\"\" +b001 +b003/b004";
+    EXPECT_EQ(view, "WorkDir: \r\n" + account_ + "Namazu\r\n\r\nCommandLine: \r\n" + commandLine +
+                        "\r\n\r\nコマンドラインは、クリップボードにコピーされています。");
+    EXPECT_EQ(ClipboardText(), commandLine);
+
+    Press(window, "btnClose");
+    EXPECT_TRUE(ui::WaitForWindowGone(window));
+    EXPECT_TRUE(host->WaitForExit().has_value());
+    EXPECT_EQ(Stored("Search", "Sort"), "Later");
+    EXPECT_EQ(Stored("Search", "ListCount"), "50");
+    // Read back, a profile value loses its enclosing quotes; the file holds them.
+    EXPECT_NE(ReadBytes(Ini()).find("History1=" + phrase + "\r\n"), std::string::npos);
+    EXPECT_EQ(Stored("Search", "History2"), "予算");
+    EXPECT_EQ(Stored("Result", "SaveWindowPos"), "0");
+    EXPECT_EQ(Stored("Result", "SaveWindowSize"), "0");
+}
+
+// Account directories under "Documents and Settings" are common: namazurc
+// quotes a value with spaces and escapes the trail byte 0x5C of ソ, so that
+// every hit names its real mail file.
+TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails) {
+    const std::string root = "/tmp/TarnwickSpaces" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount());
+    stem_ = root;
+    // ソフト in UTF-8, as the Linux side names the directory.
+    const std::string linuxAccount =
+        root + "/My Documents (old) \xE3\x82\xBD\xE3\x83\x95\xE3\x83\x88/acc";
+    ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + linuxAccount +
+                                  "' --mails 3 --folders 1 && mkdir -p " + root +
+                                  "/idx/Namazu/b001 && cd '" + linuxAccount +
+                                  "/user001.box' && LANG=ja_JP.eucJP mknmz --mailnews "
+                                  "--allow='.*\\.alm' --output-dir=" +
+                                  root + "/idx/Namazu/b001 --replace='s#\\Q" + linuxAccount +
+                                  "/\\E#account/#' . >/dev/null 2>&1",
+                              root));
+    std::string windowsRoot = "Z:" + root;
+    std::replace(windowsRoot.begin(), windowsRoot.end(), '/', '\\');
+    account_ = windowsRoot + "\\My Documents (old) ソフト\\acc\\";
+    WriteSettings("IndexDir=" + windowsRoot + "\\idx\\\r\n");
+
+    auto host = StartHost(L"menu:search");
+    HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption);
+    ASSERT_NE(dialog, nullptr) << host->Output();
+    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
+    Sleep(200);
+    Press(dialog, "btnSearch");
+    HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
+    ASSERT_NE(window, nullptr) << host->Output();
+    const std::string result = WaitForPane(window, "検索結果\r\n");
+    EXPECT_EQ(ReadBytes(windowsRoot + "\\idx\\Namazu\\namazurc"),
+              "INDEX        " + windowsRoot + "\\idx\\Namazu\r\nLang        ja_JP.SJIS\r\n" +
+                  "REPLACE        account/        \"/Z|" + root +
+                  "/My Documents (old) \x83\\\\\\\\フト/acc/\"\r\n");
+    const std::string uri = "/Z|" + root + "/My Documents (old) ソフト/acc/user001.box/";
+    size_t hits = 0;
+    for (size_t at = result.find(uri); at != std::string::npos; at = result.find(uri, at + 1)) {
+        const std::string path =
+            UrlToLocalPath(result.substr(at, result.find(' ', at + uri.size()) - at));
+        EXPECT_TRUE(FileExists(path)) << path;
+        ++hits;
+    }
+    EXPECT_GE(hits, 1u) << result;
+    ui::CloseWindow(window);
+    EXPECT_TRUE(host->WaitForExit().has_value());
+}
+
+} // namespace
