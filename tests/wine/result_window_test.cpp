@@ -32,8 +32,7 @@ const int kMinutesRow = 5;
 class ResultWindowTest : public testing::Test {
 protected:
     void GenerateAccount() {
-        stem_ = "/tmp/TarnwickResult" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(GetTickCount());
+        stem_ = NewTmpDirectory("TarnwickResult");
         ASSERT_TRUE(RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + stem_ +
                                       "/acc' --mails 3 --folders 2",
                                   stem_));
@@ -142,7 +141,8 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     auto host = StartHost(L"menu:index menu:search");
     HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption, kRunTimeoutMs);
     ASSERT_NE(dialog, nullptr) << host->Output();
-    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+    // Sent, so that the Shift pick after it cannot overtake it.
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_FOLDER_FIRST + kWorkRow, 0), 0);
     ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + kMinutesRow));
     ASSERT_EQ(Text(dialog, "edtFolderName"), "仕事, 会議録");
     SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
@@ -221,8 +221,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
 // quotes a value with spaces and escapes the trail byte 0x5C of ソ, so that
 // every hit names its real mail file.
 TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails) {
-    const std::string root = "/tmp/TarnwickSpaces" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(GetTickCount());
+    const std::string root = NewTmpDirectory("TarnwickSpaces");
     stem_ = root;
     // ソフト in UTF-8, as the Linux side names the directory.
     const std::string linuxAccount =
@@ -245,7 +244,6 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
     ASSERT_NE(dialog, nullptr) << host->Output();
     ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
     SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
-    Sleep(200);
     Press(dialog, "btnSearch");
     HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
     ASSERT_NE(window, nullptr) << host->Output();
