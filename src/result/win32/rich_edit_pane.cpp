@@ -20,20 +20,6 @@ std::wstring WideLines(const std::string& text) {
     }
 }
 
-void SetRangeFormat(HWND pane, int32_t first, int32_t end, const RangeFormat& look) {
-    CHARRANGE range = {first, end};
-    SendMessageW(pane, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    CHARFORMAT2W format = {};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR;
-    format.crTextColor = RGB(look.Red, look.Green, look.Blue);
-    if (look.BoldUnderlined) {
-        format.dwMask |= CFM_BOLD | CFM_UNDERLINE;
-        format.dwEffects = CFE_BOLD | CFE_UNDERLINE;
-    }
-    SendMessageW(pane, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-}
-
 int32_t LineOf(HWND pane, int32_t character) {
     return static_cast<int32_t>(SendMessageW(pane, EM_EXLINEFROMCHAR, 0, character));
 }
@@ -61,14 +47,6 @@ void SetPaneText(HWND pane, const std::string& text) {
     format.dwMask = CFM_COLOR | CFM_BOLD | CFM_UNDERLINE | CFM_ITALIC;
     format.dwEffects = CFE_AUTOCOLOR;
     SendMessageW(pane, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-}
-
-void ColourRanges(HWND pane, const std::vector<ColouredRange>& colours,
-                  const PanePositions& positions) {
-    for (const ColouredRange& range : colours) {
-        SetRangeFormat(pane, positions.ToCharacter(range.Start),
-                       positions.ToCharacter(range.Start + range.Length), range.Format);
-    }
 }
 
 int32_t CaretPosition(HWND pane) {

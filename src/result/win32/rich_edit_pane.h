@@ -15,11 +15,6 @@
 // position and a lead byte at a line's end cannot swallow the line break.
 void SetPaneText(HWND pane, const std::string& text);
 
-// Paints each range in its colour and style; positions turn the ranges'
-// byte offsets into RichEdit positions.
-void ColourRanges(HWND pane, const std::vector<ColouredRange>& colours,
-                  const PanePositions& positions);
-
 int32_t CaretPosition(HWND pane);
 bool HasSelection(HWND pane);
 // The caret at character with nothing selected, scrolled into view.
