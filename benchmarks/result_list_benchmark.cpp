@@ -1,6 +1,7 @@
 // Renders a namazu 2.0 result of 2,965 hits (about 1 MB) with the folder
 // titles, the hit blocks, both click maps and the position map, and compares
 // it with splitting the same bytes into lines and nothing more.
+#include "generated_result.h"
 #include "result/result_list.h"
 
 #include <algorithm>
@@ -13,26 +14,6 @@ namespace {
 
 const int kHits = 2965;
 const int kFolders = 12;
-
-std::string GeneratedResult() {
-    std::string text = "検索結果\n\n参考ヒット数: \n";
-    for (int f = 0; f < kFolders; ++f)
-        text += "(/al/acc/Namazu/user" + std::to_string(100 + f) + ") [ 予算: 247 ] \n";
-    text += "\n検索式にマッチする 2965 個の文書が見つかりました。\n\n";
-    for (int i = 1; i <= kHits; ++i) {
-        const std::string n = std::to_string(i);
-        text += n + ". Re: 来週の予算会議の件について（第" + n +
-                "回） (スコア: " + std::to_string(kHits - i + 1) + ")\n";
-        text += "著者: 山田 太郎 <taro" + n + "@example.jp>\n";
-        text += "日付: Tue, 1 Dec 2026 10:01:00 +0900\n";
-        text += "お世話になっております。来週の予算会議の資料を送ります。表計算の"
-                "ファイルは共有フォルダに置きました。ご確認のほどよろしくお願いいたします。"
-                "lunch の件も了解です。...\n";
-        text += "/C|/al/acc/user" + std::to_string(100 + i % kFolders) + ".box/" + n +
-                ".alm (2,345 bytes)\n\n\n\n\n";
-    }
-    return text + "現在のリスト: 1 - 2965\n";
-}
 
 double Seconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
@@ -52,7 +33,7 @@ size_t SplitLines(const std::string& text) {
 } // namespace
 
 int main() {
-    const std::string result = GeneratedResult();
+    const std::string result = GeneratedNamazuResult(kHits, kFolders);
     RenderOptions options;
     options.RenameToFolderName = true;
     options.FolderTitles.assign(kFolders, "予定表");

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "platform/handles.h"
+#include "result/mail_preview.h"
 #include "result/result_list.h"
+
+#include <cstdint>
 
 #include <string>
 #include <vector>
@@ -32,8 +35,17 @@ public:
     virtual void ShowResultPage() = 0;
     // Replaces the result pane's text, plain, and paints it.
     virtual void ShowPaneText(const std::string& text) = 0;
-    // Shows a rendered result file in the result pane.
-    virtual void ShowResult(const RenderedResult& result) = 0;
+    // Shows a rendered result file in the result pane, its colours placed
+    // through positions.
+    virtual void ShowResult(const RenderedResult& result, const PanePositions& positions) = 0;
+    // edtResult's caret, with nothing selected, scrolled into view.
+    virtual void SetResultCaret(int32_t character) = 0;
+    // TabSheet1 to the front, the focus in edtMail, and the mail in it.
+    virtual void ShowMailPage(const MailView& mail) = 0;
+    virtual bool IsMailPageInFront() = 0;
+    // From now on the window comes back whenever the host's window is active.
+    virtual void StartReturnTimer() = 0;
+    virtual void CloseWindow() = 0;
     virtual void CopyToClipboard(const std::string& text) = 0;
     // The font dialog preset with font; false when cancelled.
     virtual bool PickFont(PaneFont& font) = 0;

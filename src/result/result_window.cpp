@@ -146,6 +146,46 @@ void ResultWindow::FontClick(FontTarget target) {
     });
 }
 
+void ResultWindow::ConvertClick(bool jisToShiftJis) {
+    convertsJis_ = jisToShiftJis;
+    if (view_.IsMailPageInFront())
+        ShowMail(services_.Mail.CurrentIndex);
+}
+
+void ResultWindow::edtResultEnter(int32_t caret) {
+    ShowMail(HitToOpen(services_.Hits, caret));
+}
+
+void ResultWindow::edtResultNextHit(int32_t caret) {
+    if (const std::optional<int32_t> target = NextHitCaret(services_.Hits, caret))
+        view_.SetResultCaret(*target);
+}
+
+void ResultWindow::edtResultPreviousHit(int32_t caret) {
+    if (const std::optional<int32_t> target = PreviousHitCaret(services_.Hits, caret))
+        view_.SetResultCaret(*target);
+}
+
+PaneCursor ResultWindow::edtResultMouseMove(int32_t character) const {
+    return CursorOver(services_.Hits, character);
+}
+
+void ResultWindow::edtResultMouseUp(PaneCursor cursor, bool hasSelection, int32_t caret) {
+    ShowMail(HitToOpenOnPress(services_.Hits, cursor, true, hasSelection, caret));
+}
+
+void ResultWindow::ShowMail(int index) {
+    if (const std::optional<MailView> mail = preview_.ShowMail(index, convertsJis_))
+        view_.ShowMailPage(*mail);
+}
+
+void ResultWindow::OpenInHost() {
+    if (preview_.OpenInHost(host_, Settings()))
+        view_.CloseWindow();
+    else
+        view_.StartReturnTimer();
+}
+
 void ResultWindow::mnuHelpNamazuClick() {
     services_.Opener.OpenWithShell(NamazuManualPath(Settings()));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/window_placement.h"
+#include "result/hit_navigation.h"
+#include "result/mail_preview.h"
 #include "result/result_options.h"
 #include "result/result_services.h"
 #include "result/result_view.h"
@@ -17,7 +19,8 @@ enum class FontTarget { Result, Mail };
 class ResultWindow {
 public:
     ResultWindow(ResultServices& services, ResultView& view, WindowHandle host)
-        : services_(services), view_(view), host_(host), run_(services, view, host) {}
+        : services_(services), view_(view), host_(host), run_(services, view, host),
+          preview_(services.Files, services.Host, services.Ui, services.Hits, services.Mail) {}
 
     // Applies the settings to the menus, fonts, history and buttons.
     void FormCreate();
@@ -35,11 +38,28 @@ public:
     void btnViewCommandLineClick();
     void OptionItemClick(OptionItem item);
     void FontClick(FontTarget target);
-    // The conversion radio items; the mail pane reads the choice.
-    void ConvertClick(bool jisToShiftJis) { convertsJis_ = jisToShiftJis; }
+    // The conversion radio items; the mail on display follows the new
+    // choice only while its page is in front.
+    void ConvertClick(bool jisToShiftJis);
     bool ConvertsJis() const { return convertsJis_; }
     void mnuHelpNamazuClick();
     void mnuHelpAboutClick() { view_.ShowAboutBox(); }
+    // The keys and mouse of edtResult, in its RichEdit positions.
+    void edtResultEnter(int32_t caret);
+    void edtResultNextHit(int32_t caret);
+    void edtResultPreviousHit(int32_t caret);
+    PaneCursor edtResultMouseMove(int32_t character) const;
+    // The left button released with the caret where it was pressed.
+    void edtResultMouseUp(PaneCursor cursor, bool hasSelection, int32_t caret);
+
+    // Hit index in the mail pane; nothing when there is no such hit (-1
+    // included).
+    void ShowMail(int index);
+    void btnPreviousClick() { ShowMail(services_.Mail.CurrentIndex - 1); }
+    void btnNextClick() { ShowMail(services_.Mail.CurrentIndex + 1); }
+    // Shift+Enter in edtMail and btnMailView.
+    void OpenInHost();
+
     // Stores the save flags, the window's place when asked to, the history,
     // then saves the settings.
     void FormClose(const WindowRect& window);
@@ -60,6 +80,7 @@ private:
     ResultView& view_;
     WindowHandle host_;
     SearchRun run_;
+    MailPreview preview_;
     ResultOptions options_;
     PaneFont resultFont_;
     PaneFont mailFont_;

@@ -145,6 +145,6 @@ void SearchRun::ShowResultFile(const std::string& resultFile, const ResultOption
     }
     const RenderOptions render = ResultRenderOptions(
         Settings(), services_.Search.Catalogue, services_.Search.SearchTargets, !options.NoColour);
-    view_.ShowResult(RenderResult(*bytes, render, services_.Hits));
+    view_.ShowResult(RenderResult(*bytes, render, services_.Hits), services_.Hits.Positions);
     services_.Files.RemoveFile(resultFile);
 }

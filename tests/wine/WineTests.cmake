@@ -10,6 +10,7 @@ set(wine_test_groups
     console "ConsoleRunnerTest.*:ConsoleWindowTest.*:NamazuCaptureTest.*"
     namazu_bridge "NamazuBridgeTest.*"
     platform "Win32FileSystem.*:Win32SystemInfoTest.*:FolderCatalogue.*:PathUtilities.*:HintTooltipsTest.*:DialogBaseTest.*"
+    rich_text_view "RichTextViewTest.*"
     profile_differential "ProfileDifferential.*")
 
 set(named_suites "")

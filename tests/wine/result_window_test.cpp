@@ -4,19 +4,22 @@
 // result, searches again with a phrase from the reopened search dialog and
 // with other options, and stores them on closing.
 #include "catalogue/path_utilities.h"
-#include "text/win32/text_encoding.h"
 #include "result/win32/result_resource.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -83,6 +86,17 @@ protected:
     static void Press(HWND window, const char* name) {
         EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
     }
+    // The search dialog, once it opens within timeoutMs, searches the folder
+    // 仕事 for keyword; the result window, or null.
+    static HWND SearchWorkFolder(ui::ChildProcess& host, const wchar_t* keyword, DWORD timeoutMs) {
+        HWND dialog = ui::WaitForWindow(host.Id(), kSearchCaption, timeoutMs);
+        if (dialog == nullptr)
+            return nullptr;
+        ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
+        SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(keyword));
+        Press(dialog, "btnSearch");
+        return ui::WaitForWindow(host.Id(), kResultCaption);
+    }
     // The pane's text once a search has ended in it: the window is enabled
     // and the text begins with begin. A text read while it changes comes
     // back cut to the old length, so it is read until two reads agree.
@@ -116,12 +130,86 @@ protected:
     std::string account_;
 };
 
-// A plain ASCII mail with the given body.
-std::string Mail(const std::string& body) {
+// A mail with the given body, plain ASCII unless told otherwise.
+std::string Mail(const std::string& body, const std::string& subject = "walk",
+                 const std::string& charset = "us-ascii") {
     return "Date: Mon, 01 Jan 2001 09:00:00 +0900\r\nFrom: a@example.jp\r\nTo: b@example.jp\r\n"
-           "Subject: walk\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=us-ascii\r\n"
-           "\r\n" +
-           body + "\r\n";
+           "Subject: " +
+           subject + "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=" + charset +
+           "\r\n\r\n" + body + "\r\n";
+}
+
+// A JIS mail with a MIME-encoded subject whose body, after gap, is long
+// enough to be scrolled to its first line.
+std::string JisMail(const std::string& subject, const std::string& gap,
+                    const std::string& firstLine) {
+    std::string body = gap + firstLine;
+    for (int line = 1; line <= 40; ++line)
+        body += "\r\naquarium line " + std::to_string(line);
+    return Mail(body, subject, "ISO-2022-JP");
+}
+
+// A hit as the result pane shows it, in RichEdit positions.
+struct ShownHit {
+    int TitleStart;
+    int TitleEnd; // the title's last character
+    int UriStart;
+    std::wstring Title;
+    std::wstring Uri;
+};
+
+// The pane's text with one position per line break, as RichEdit counts.
+std::wstring PaneCharacters(HWND pane) {
+    std::wstring text = ui::WindowText(pane);
+    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at))
+        text.erase(at + 1, 1);
+    return text;
+}
+
+// Title lines end in the Japanese score marker and each URI line names a
+// mail of the account.
+std::vector<ShownHit> FindHits(const std::wstring& text, const std::wstring& uriPrefix) {
+    std::vector<ShownHit> hits;
+    for (size_t line = 0, end = 0; end != std::wstring::npos; line = end + 1) {
+        end = text.find(L'\r', line);
+        const std::wstring content = text.substr(line, end - line);
+        const size_t score = content.rfind(L" (スコア:");
+        const int start = static_cast<int>(line);
+        if (score != std::wstring::npos && std::iswdigit(content[0])) {
+            hits.push_back(
+                {start, start + static_cast<int>(score) - 1, 0, content.substr(0, score), L""});
+        } else if (!hits.empty() && content.compare(0, uriPrefix.size(), uriPrefix) == 0) {
+            hits.back().UriStart = start;
+            hits.back().Uri = content.substr(0, content.find(L' '));
+        }
+    }
+    return hits;
+}
+
+// Polls until done() holds; false after the timeout.
+template <typename Done> bool WaitUntil(Done done) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > ui::DefaultTimeoutMs)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+// A left click on a character of a RichEdit pane, each message handled
+// before the next is sent.
+void ClickCharacter(HWND pane, int character) {
+    const LRESULT corner = SendMessageW(pane, EM_POSFROMCHAR, character, 0);
+    const LPARAM inside = MAKELPARAM(LOWORD(corner) + 2, HIWORD(corner) + 2);
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+        SendMessageTimeoutW(pane, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, inside,
+                            SMTO_NORMAL, ui::DefaultTimeoutMs, nullptr);
+    }
+}
+
+int Caret(HWND pane) {
+    return LOWORD(SendMessageW(pane, EM_GETSEL, 0, 0));
 }
 
 size_t Count(const std::string& text, const std::string& part) {
@@ -240,12 +328,7 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
     WriteSettings("IndexDir=" + windowsRoot + "\\idx\\\r\n");
 
     auto host = StartHost(L"menu:search");
-    HWND dialog = ui::WaitForWindow(host->Id(), kSearchCaption);
-    ASSERT_NE(dialog, nullptr) << host->Output();
-    ui::PickMenuCommand(dialog, IDM_FOLDER_FIRST + kWorkRow);
-    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"予算"));
-    Press(dialog, "btnSearch");
-    HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
+    HWND window = SearchWorkFolder(*host, L"予算", ui::DefaultTimeoutMs);
     ASSERT_NE(window, nullptr) << host->Output();
     const std::string result = WaitForPane(window, "検索結果\r\n");
     EXPECT_EQ(ReadBytes(windowsRoot + "\\idx\\Namazu\\namazurc"),
@@ -261,6 +344,102 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
         ++hits;
     }
     EXPECT_GE(hits, 1u) << result;
+    ui::CloseWindow(window);
+    EXPECT_TRUE(host->WaitForExit().has_value());
+}
+
+// Two JIS mails with Japanese subjects hold the word searched for. Their
+// hits are coloured, N, N and P step between them, Enter shows the first in
+// Shift-JIS at its first body line, and Shift+Enter hands it to the host by
+// its mailbox-relative name.
+TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHost) {
+    GenerateAccount();
+    const std::string work = account_ + "user001.box\\";
+    // 水族館の予定 with 水族館へ行きます。, and 水族館の感想 after two empty
+    // lines with 水族館は楽しかった。
+    WriteBytes(work + "98.alm", JisMail("=?ISO-2022-JP?B?GyRCP2VCMjRbJE5NPURqGyhC?=", "\r\n",
+                                        "\x1B$B?eB24[$X9T$-$^$9!#\x1B(B"));
+    WriteBytes(work + "99.alm", JisMail("=?ISO-2022-JP?B?GyRCP2VCMjRbJE40NkFbGyhC?=", "\r\n\r\n",
+                                        "\x1B$B?eB24[$O3Z$7$+$C$?!#\x1B(B"));
+    WriteSettings();
+    auto host = StartHost(L"menu:index menu:search");
+    HWND window = SearchWorkFolder(*host, L"aquarium", kRunTimeoutMs);
+    ASSERT_NE(window, nullptr) << host->Output();
+    const std::string result = WaitForPane(window, "検索結果\r\n");
+
+    HWND pane = Named(window, "edtResult");
+    const std::wstring uriPrefix = WideFromShiftJis("/Z|" + stem_ + "/acc/user001.box/");
+    const std::vector<ShownHit> hits = FindHits(PaneCharacters(pane), uriPrefix);
+    ASSERT_EQ(hits.size(), 2u) << result;
+    // Colour and style as one number: the window-text colour counts as 0.
+    const auto look = [&](int character) {
+        const CHARFORMAT2W format = ui::CharacterFormat(pane, character).value_or(CHARFORMAT2W{});
+        const DWORD style = format.dwEffects & (CFE_BOLD | CFE_UNDERLINE);
+        return (format.dwEffects & CFE_AUTOCOLOR ? 0 : format.crTextColor) | style << 24;
+    };
+    const DWORD titleLook = RGB(0, 0, 255) | (CFE_BOLD | CFE_UNDERLINE) << 24;
+    for (const ShownHit& hit : hits) {
+        SCOPED_TRACE(ShiftJisFromWide(hit.Title));
+        ASSERT_GT(hit.UriStart, hit.TitleEnd);
+        EXPECT_EQ(look(hit.TitleStart), titleLook);
+        EXPECT_EQ(look(hit.TitleEnd), titleLook);
+        EXPECT_EQ(look(hit.TitleEnd + 1), 0u);
+        EXPECT_EQ(look(hit.UriStart), RGB(0, 128, 128));
+    }
+
+    SendMessageW(pane, EM_SETSEL, 0, 0);
+    SendMessageW(pane, WM_CHAR, L'n', 0);
+    EXPECT_EQ(Caret(pane), hits[0].UriStart);
+    SendMessageW(pane, WM_CHAR, L'N', 0);
+    EXPECT_EQ(Caret(pane), hits[1].UriStart);
+    SendMessageW(pane, WM_CHAR, L'p', 0);
+    EXPECT_EQ(Caret(pane), hits[0].TitleStart);
+
+    // Posted, so that an error box could not hold the test.
+    PostMessageW(pane, WM_CHAR, L'\r', 0);
+    HWND subject = Named(window, "pnlSubject");
+    WaitUntil([&] { return !ui::WindowText(subject).empty(); });
+    EXPECT_EQ(ui::WindowText(subject), hits[0].Title);
+    HWND mail = Named(window, "edtMail");
+    EXPECT_TRUE(IsWindowVisible(mail));
+    const bool plan = hits[0].Uri == uriPrefix + L"98.alm";
+    const std::wstring firstLine = plan ? L"水族館へ行きます。" : L"水族館は楽しかった。";
+    const std::wstring shown = PaneCharacters(mail);
+    EXPECT_EQ(shown.find(L'\x1B'), std::wstring::npos);
+    const size_t body = shown.find(L"\r" + firstLine + L"\r");
+    ASSERT_NE(body, std::wstring::npos) << ShiftJisFromWide(shown);
+    const LRESULT top = SendMessageW(mail, EM_GETFIRSTVISIBLELINE, 0, 0);
+    EXPECT_GT(top, 6);
+    EXPECT_EQ(SendMessageW(mail, EM_LINEINDEX, top, 0), static_cast<LRESULT>(body + 1));
+    EXPECT_EQ(Caret(mail), static_cast<int>(body + 1));
+
+    // Space and Backspace page with the caret on the top line.
+    for (wchar_t key : {L' ', L'\b'}) {
+        const LRESULT before = SendMessageW(mail, EM_GETFIRSTVISIBLELINE, 0, 0);
+        SendMessageW(mail, WM_CHAR, key, 0);
+        const LRESULT after = SendMessageW(mail, EM_GETFIRSTVISIBLELINE, 0, 0);
+        EXPECT_EQ(after > before, key == L' ') << before << " " << after;
+        EXPECT_EQ(Caret(mail), SendMessageW(mail, EM_LINEINDEX, after, 0));
+    }
+
+    // Back in the list, a click beside the second title opens nothing, one
+    // on its last character opens it, and P in the mail pane goes back.
+    SendMessageW(mail, WM_CHAR, L'\r', 0);
+    EXPECT_TRUE(IsWindowVisible(pane));
+    ClickCharacter(pane, hits[1].TitleEnd + 1);
+    EXPECT_TRUE(IsWindowVisible(pane));
+    ClickCharacter(pane, hits[1].TitleEnd);
+    EXPECT_EQ(ui::WindowText(subject), hits[1].Title);
+    EXPECT_TRUE(IsWindowVisible(mail));
+    SendMessageW(mail, WM_CHAR, L'p', 0);
+    EXPECT_EQ(ui::WindowText(subject), hits[0].Title);
+
+    ASSERT_TRUE(ui::SendWithShift(mail, WM_KEYDOWN, VK_RETURN, 0));
+    const std::string opened =
+        std::string("APAFolderOpenMail(#1, acc\\user001.box\\") + (plan ? "98" : "99") + ", 1)";
+    EXPECT_TRUE(WaitUntil([&] { return host->Output().find(opened) != std::string::npos; }))
+        << host->Output();
+    EXPECT_TRUE(IsWindow(window)) << "CloseOnMailView is off";
     ui::CloseWindow(window);
     EXPECT_TRUE(host->WaitForExit().has_value());
 }

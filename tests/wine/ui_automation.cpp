@@ -233,18 +233,47 @@ void PickMenuCommand(HWND top, int commandId) {
 }
 
 bool PickMenuCommandWithShift(HWND top, int commandId) {
-    const DWORD windowThread = GetWindowThreadProcessId(top, nullptr);
+    return SendWithShift(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+bool SendWithShift(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const DWORD windowThread = GetWindowThreadProcessId(window, nullptr);
     if (!AttachThreadInput(GetCurrentThreadId(), windowThread, TRUE))
         return false;
     BYTE keys[256];
     GetKeyboardState(keys);
     keys[VK_SHIFT] |= 0x80;
     SetKeyboardState(keys);
-    SendMessageW(top, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    SendMessageW(window, message, wParam, lParam);
     keys[VK_SHIFT] &= 0x7F;
     SetKeyboardState(keys);
     AttachThreadInput(GetCurrentThreadId(), windowThread, FALSE);
     return true;
+}
+
+// The structure is passed by address, so it has to live in the window's
+// own process.
+std::optional<CHARFORMAT2W> CharacterFormat(HWND richEdit, int character) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(richEdit, &processId);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr)
+        return std::nullopt;
+    std::optional<CHARFORMAT2W> result;
+    CHARFORMAT2W format = {};
+    format.cbSize = sizeof format;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof format, MEM_COMMIT, PAGE_READWRITE);
+    if (remote != nullptr && WriteProcessMemory(process, remote, &format, sizeof format, nullptr)) {
+        SendMessageW(richEdit, EM_SETSEL, character, character + 1);
+        SendMessageW(richEdit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote));
+        if (ReadProcessMemory(process, remote, &format, sizeof format, nullptr))
+            result = format;
+    }
+    if (remote != nullptr)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return result;
 }
 
 void CloseWindow(HWND window) {

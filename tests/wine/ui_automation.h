@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <richedit.h>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,6 +64,12 @@ void PickMenuCommand(HWND top, int commandId);
 // in the window's own input state, shared for the moment, so that no
 // keyboard event has to arrive in time. False when that cannot be shared.
 bool PickMenuCommandWithShift(HWND top, int commandId);
+// Sends a message to a window of another thread while Shift is held down,
+// the same way. False when the key state cannot be shared.
+bool SendWithShift(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The character format of one character of a RichEdit window in any
+// process, by selecting the character; nothing when it cannot be read.
+std::optional<CHARFORMAT2W> CharacterFormat(HWND richEdit, int character);
 // Asks the window to close, as its close box would.
 void CloseWindow(HWND window);
 

@@ -2,17 +2,8 @@
 
 #include "platform/win32/control_names.h"
 #include "platform/win32/platform_resource.h"
+#include "platform/win32/rich_text_view.h"
 #include "text/win32/text_encoding.h"
-
-namespace {
-
-// The template's RichEdit20W class lives in riched20.dll, loaded for good.
-bool LoadRichEdit() {
-    static const HMODULE library = LoadLibraryW(L"riched20.dll");
-    return library != nullptr;
-}
-
-} // namespace
 
 TfrmWindow::~TfrmWindow() {
     if (Handle() != nullptr)

@@ -1,13 +1,12 @@
 #include "platform/win32/rich_edit_console_view.h"
 
+#include "platform/win32/rich_text_view.h"
 #include "text/win32/text_encoding.h"
 
 #include <richedit.h>
 
 namespace {
 
-// RichEdit stops taking text at 32K characters unless told otherwise.
-const LPARAM kMostCharacters = 64 * 1024 * 1024;
 // Beyond the end of any text: RichEdit puts the caret at the end.
 const LONG kPastTheEnd = 0x7FFFFFFF;
 
@@ -15,7 +14,7 @@ const LONG kPastTheEnd = 0x7FFFFFFF;
 
 void RichEditConsoleView::Attach(HWND edit) {
     edit_ = edit;
-    SendMessageW(edit_, EM_EXLIMITTEXT, 0, kMostCharacters);
+    AllowLongText(edit_);
 }
 
 bool RichEditConsoleView::HoldsText() {

@@ -4,8 +4,12 @@
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
+#include "platform/win32/hint_tooltips.h"
+#include "platform/win32/rich_text_view.h"
 #include "result/result_window.h"
+#include "result/rich_text_document.h"
 #include "result/win32/result_resource.h"
+#include "result/win32/rich_edit_pane.h"
 #include "search/win32/dialog_controls.h"
 #include "search/win32/search_form.h"
 #include "settings/win32/about_box.h"
@@ -14,6 +18,9 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <richedit.h>
+#include <windowsx.h>
+
+#include <iterator>
 
 namespace {
 
@@ -24,6 +31,10 @@ const NamedControl kControls[] = {
     {IDC_RESULT_PAGE, "pge"},
     {IDC_RESULT_EDT_RESULT, "edtResult"},
     {IDC_RESULT_LABEL2, "Label2"},
+    {IDC_RESULT_SUBJECT, "pnlSubject"},
+    {IDC_RESULT_PREVIOUS, "btnPrevious"},
+    {IDC_RESULT_NEXT, "btnNext"},
+    {IDC_RESULT_MAIL_VIEW, "btnMailView"},
     {IDC_RESULT_EDT_MAIL, "edtMail"},
     {IDC_RESULT_LABEL3, "Label3"},
     {IDC_RESULT_VIEW_COMMAND_LINE, "btnViewCommandLine"},
@@ -33,7 +44,9 @@ const NamedControl kControls[] = {
 
 // The controls of each tab page, shown while their page is in front.
 const int kResultPage[] = {IDC_RESULT_EDT_RESULT, IDC_RESULT_LABEL2};
-const int kMailPage[] = {IDC_RESULT_EDT_MAIL, IDC_RESULT_LABEL3};
+const int kMailPage[] = {IDC_RESULT_SUBJECT,   IDC_RESULT_PREVIOUS, IDC_RESULT_NEXT,
+                         IDC_RESULT_MAIL_VIEW, IDC_RESULT_EDT_MAIL, IDC_RESULT_LABEL3};
+const int kMailButtons[] = {IDC_RESULT_PREVIOUS, IDC_RESULT_NEXT, IDC_RESULT_MAIL_VIEW};
 
 const int kDesignClientWidth = 537;
 const int kDesignClientHeight = 337;
@@ -46,10 +59,19 @@ const wchar_t kSortNoneHint[] = L"指定しないときはスコア順に表示�
 // is on the screen.
 const UINT WM_APP_FIRST_ACTIVATION = WM_APP + 1;
 
-// The panes' RichEdit20W class lives in riched20.dll, loaded for good.
-bool LoadRichEdit() {
-    static const HMODULE library = LoadLibraryW(L"riched20.dll");
-    return library != nullptr;
+// tmr: brings the window back over the host's once a mail went there.
+const UINT_PTR kReturnTimer = 1;
+const UINT kReturnIntervalMs = 200;
+
+bool IsShiftDown() {
+    return GetKeyState(VK_SHIFT) < 0;
+}
+
+// Enter and Esc reach the panes as typed characters, not as the dialog's
+// default and cancel buttons.
+bool IsPaneKey(const MSG* message) {
+    return message != nullptr && (message->message == WM_KEYDOWN || message->message == WM_CHAR) &&
+           (message->wParam == VK_RETURN || message->wParam == VK_ESCAPE);
 }
 
 OptionItem OptionItemOf(int commandId) {
@@ -105,8 +127,18 @@ public:
     void SetWindowEnabled(bool enabled) override { EnableWindow(Handle(), enabled); }
     void ShowResultPage() override;
     void ShowPaneText(const std::string& text) override;
-    // The hit marks and colours are the hit list's to paint.
-    void ShowResult(const RenderedResult& result) override { ShowPaneText(result.Text); }
+    void ShowResult(const RenderedResult& result, const PanePositions& positions) override;
+    void SetResultCaret(int32_t character) override {
+        SetCaret(Item(IDC_RESULT_EDT_RESULT), character);
+    }
+    void ShowMailPage(const MailView& mail) override;
+    bool IsMailPageInFront() override {
+        return SendMessageW(Item(IDC_RESULT_PAGE), TCM_GETCURSEL, 0, 0) == 1;
+    }
+    void StartReturnTimer() override {
+        SetTimer(Handle(), kReturnTimer, kReturnIntervalMs, nullptr);
+    }
+    void CloseWindow() override { FormClose(); }
     void CopyToClipboard(const std::string& text) override;
     bool PickFont(PaneFont& font) override;
     int ShowSearchDialog(const std::vector<std::string>& keywordItems) override {
@@ -118,6 +150,17 @@ protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    static LRESULT CALLBACK PaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    LRESULT OnPaneMessage(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnResultKey(wchar_t key);
+    bool OnMailKeyDown(WPARAM key);
+    bool OnMailKey(wchar_t key);
+    void OnResultMouseMove(LPARAM point);
+    bool OnResultSetCursor();
+    void OnResultMouseUp();
+    void tmrTimer();
+    void ShowColouredResult(const std::string& text, const std::vector<ColouredRange>& colours);
     void FormCreate();
     void PlaceWindow();
     void OnCommand(int id, int code);
@@ -138,6 +181,8 @@ private:
     SearchServices& search_;
     ResultWindow logic_;
     std::vector<HFONT> fonts_;
+    HintTooltips hints_;
+    PaneCursor resultCursor_ = PaneCursor::Default;
     HWND menuHint_ = nullptr;
     bool activated_ = false;
 };
@@ -179,6 +224,10 @@ INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         FormClose();
         return TRUE;
+    case WM_TIMER:
+        if (wParam == kReturnTimer)
+            tmrTimer();
+        return TRUE;
     default:
         return FALSE;
     }
@@ -187,8 +236,14 @@ INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void TfrmResult::FormCreate() {
     for (const NamedControl& control : kControls)
         NameControl(Item(control.Id), control.Name);
-    for (int pane : {IDC_RESULT_EDT_RESULT, IDC_RESULT_EDT_MAIL})
-        SendMessageW(Item(pane), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    for (int pane : {IDC_RESULT_EDT_RESULT, IDC_RESULT_EDT_MAIL}) {
+        AllowLongText(Item(pane));
+        SetWindowSubclass(Item(pane), PaneProc, static_cast<UINT_PTR>(pane),
+                          reinterpret_cast<DWORD_PTR>(this));
+    }
+    hints_.Create(Handle());
+    hints_.Add(Item(IDC_RESULT_PREVIOUS), "前へ");
+    hints_.Add(Item(IDC_RESULT_NEXT), "次へ");
     HWND tabs = Item(IDC_RESULT_PAGE);
     const wchar_t* captions[] = {L"検索結果", L"メール内容"};
     for (int i = 0; i < 2; ++i) {
@@ -197,6 +252,8 @@ void TfrmResult::FormCreate() {
         tab.pszText = const_cast<wchar_t*>(captions[i]);
         SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&tab));
     }
+    // The pages' controls lie over the tab control, which paints around them.
+    SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     PutHelpMenuAtRightEnd();
     ShowPage(0);
 
@@ -269,6 +326,15 @@ void TfrmResult::OnCommand(int id, int code) {
         break;
     case IDCANCEL:
         FormClose();
+        break;
+    case IDC_RESULT_PREVIOUS:
+        logic_.btnPreviousClick();
+        break;
+    case IDC_RESULT_NEXT:
+        logic_.btnNextClick();
+        break;
+    case IDC_RESULT_MAIL_VIEW:
+        logic_.OpenInHost();
         break;
     case IDM_CONVERT_JIS_TO_SJIS:
     case IDM_CONVERT_NONE:
@@ -372,6 +438,7 @@ void TfrmResult::OnPageChange() {
 }
 
 void TfrmResult::FormClose() {
+    KillTimer(Handle(), kReturnTimer);
     logic_.FormClose(RectOf(Handle()));
     EndDialog(Handle(), 2);
 }
@@ -411,13 +478,25 @@ void TfrmResult::Layout() {
     GetWindowRect(tabs, &area);
     MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
     SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    // Both panes have one size; the mail page's subject row stands above its
+    // pane, the result page's label takes that room below.
     const int labelHeight = 16;
-    const int paneHeight = area.bottom - area.top - labelHeight;
-    for (int id : {IDC_RESULT_EDT_RESULT, IDC_RESULT_EDT_MAIL})
-        MoveWindow(Item(id), area.left, area.top, area.right - area.left, paneHeight, TRUE);
-    for (int id : {IDC_RESULT_LABEL2, IDC_RESULT_LABEL3})
-        MoveWindow(Item(id), area.left, area.top + paneHeight + 2, area.right - area.left,
-                   labelHeight - 2, TRUE);
+    const int subjectHeight = 20;
+    const int areaWidth = area.right - area.left;
+    const int paneHeight = area.bottom - area.top - labelHeight - subjectHeight;
+    const int mailTop = area.top + subjectHeight;
+    MoveWindow(Item(IDC_RESULT_EDT_RESULT), area.left, area.top, areaWidth, paneHeight, TRUE);
+    MoveWindow(Item(IDC_RESULT_EDT_MAIL), area.left, mailTop, areaWidth, paneHeight, TRUE);
+    MoveWindow(Item(IDC_RESULT_LABEL2), area.left, area.top + paneHeight + 2, areaWidth,
+               labelHeight - 2, TRUE);
+    MoveWindow(Item(IDC_RESULT_LABEL3), area.left, mailTop + paneHeight + 2, areaWidth,
+               labelHeight - 2, TRUE);
+    const int glyph = subjectHeight - 2;
+    int left = area.right - glyph;
+    for (auto id = std::rbegin(kMailButtons); id != std::rend(kMailButtons); ++id, left -= glyph)
+        MoveWindow(Item(*id), left, area.top, glyph, glyph, TRUE);
+    MoveWindow(Item(IDC_RESULT_SUBJECT), area.left, area.top, left + glyph - 2 - area.left, glyph,
+               TRUE);
 }
 
 void TfrmResult::ShowKeywordItems(const std::vector<std::string>& items) {
@@ -435,13 +514,182 @@ void TfrmResult::ShowResultPage() {
 // Plain text in the window-text colour, whatever the text before it wore.
 void TfrmResult::ShowPaneText(const std::string& text) {
     HWND pane = Item(IDC_RESULT_EDT_RESULT);
-    SetWindowTextW(pane, WideFromShiftJis(text).c_str());
-    CHARFORMAT2W format = {};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_UNDERLINE | CFM_ITALIC;
-    format.dwEffects = CFE_AUTOCOLOR;
-    SendMessageW(pane, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    SetPaneText(pane, text);
     UpdateWindow(pane);
+}
+
+// Loading and colouring show as one change, the caret at the start.
+void TfrmResult::ShowResult(const RenderedResult& result, const PanePositions&) {
+    HWND pane = Item(IDC_RESULT_EDT_RESULT);
+    SendMessageW(pane, WM_SETREDRAW, FALSE, 0);
+    ShowColouredResult(result.Text, result.Colours);
+    SetCaret(pane, 0);
+    SendMessageW(pane, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(pane, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+}
+
+// One RTF stream carries the text and its colours: RichEdit takes it far
+// faster than the same text coloured range by range.
+void TfrmResult::ShowColouredResult(const std::string& text,
+                                    const std::vector<ColouredRange>& colours) {
+    HWND pane = Item(IDC_RESULT_EDT_RESULT);
+    if (colours.empty())
+        LoadPlainText(pane, text);
+    else
+        LoadRichText(pane, RichTextDocument(text, colours));
+}
+
+void TfrmResult::ShowMailPage(const MailView& mail) {
+    ShowPage(1);
+    HWND pane = Item(IDC_RESULT_EDT_MAIL);
+    SetFocus(pane);
+    SendMessageW(pane, WM_SETREDRAW, FALSE, 0);
+    SetPaneText(pane, mail.Text);
+    ScrollLineToTop(pane, mail.TopCharacter);
+    HWND subject = Item(IDC_RESULT_SUBJECT);
+    SetControlText(subject, mail.Subject);
+    UpdateWindow(subject);
+    SendMessageW(pane, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(pane, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+}
+
+LRESULT CALLBACK TfrmResult::PaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR self) {
+    return reinterpret_cast<TfrmResult*>(self)->OnPaneMessage(pane, message, wParam, lParam);
+}
+
+LRESULT TfrmResult::OnPaneMessage(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool isResult = pane == Item(IDC_RESULT_EDT_RESULT);
+    switch (message) {
+    case WM_GETDLGCODE:
+        if (IsPaneKey(reinterpret_cast<const MSG*>(lParam)))
+            return DLGC_WANTMESSAGE;
+        break;
+    case WM_KEYDOWN:
+        if (isResult ? wParam == VK_RETURN || wParam == VK_ESCAPE : OnMailKeyDown(wParam))
+            return 0;
+        break;
+    case WM_CHAR:
+        if (isResult ? OnResultKey(static_cast<wchar_t>(wParam))
+                     : OnMailKey(static_cast<wchar_t>(wParam)))
+            return 0;
+        break;
+    case WM_MOUSEMOVE:
+        if (isResult)
+            OnResultMouseMove(lParam);
+        break;
+    case WM_SETCURSOR:
+        if (isResult && LOWORD(lParam) == HTCLIENT && OnResultSetCursor())
+            return TRUE;
+        break;
+    case WM_LBUTTONUP:
+        if (isResult) {
+            const LRESULT handled = DefSubclassProc(pane, message, wParam, lParam);
+            OnResultMouseUp();
+            return handled;
+        }
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(pane, PaneProc, static_cast<UINT_PTR>(GetDlgCtrlID(pane)));
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(pane, message, wParam, lParam);
+}
+
+// Enter and Esc act here, as typed characters; their key presses are
+// swallowed so that the pane does not act on them as well.
+bool TfrmResult::OnResultKey(wchar_t key) {
+    const int32_t caret = CaretPosition(Item(IDC_RESULT_EDT_RESULT));
+    switch (key) {
+    case L'\r':
+        logic_.edtResultEnter(caret);
+        return true;
+    case L'n':
+    case L'N':
+        logic_.edtResultNextHit(caret);
+        return true;
+    case L'p':
+    case L'P':
+        logic_.edtResultPreviousHit(caret);
+        return true;
+    case 0x1B:
+        FormClose();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Backspace pages by its typed character alone; Shift+Enter opens the mail
+// in the host as the key goes down.
+bool TfrmResult::OnMailKeyDown(WPARAM key) {
+    if (key == VK_RETURN && IsShiftDown()) {
+        logic_.OpenInHost();
+        return true;
+    }
+    return key == VK_BACK || key == VK_RETURN || key == VK_ESCAPE;
+}
+
+bool TfrmResult::OnMailKey(wchar_t key) {
+    HWND pane = Item(IDC_RESULT_EDT_MAIL);
+    switch (key) {
+    case L'\r':
+        if (!IsShiftDown())
+            ShowResultPage();
+        return true;
+    case L' ':
+        PageDown(pane);
+        return true;
+    case L'\b':
+        PageUp(pane);
+        return true;
+    case 0x1B:
+        FormClose();
+        return true;
+    case L'n':
+    case L'N':
+        logic_.btnNextClick();
+        return true;
+    case L'p':
+    case L'P':
+        logic_.btnPreviousClick();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmResult::OnResultMouseMove(LPARAM point) {
+    const POINT at = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    const PaneCursor cursor =
+        logic_.edtResultMouseMove(CharacterAt(Item(IDC_RESULT_EDT_RESULT), at));
+    if (cursor == PaneCursor::Unchanged || cursor == resultCursor_)
+        return;
+    // The pane asks for its cursor before it hears of the move.
+    resultCursor_ = cursor;
+    SetCursor(LoadCursorW(nullptr, cursor == PaneCursor::HandPoint ? IDC_HAND : IDC_IBEAM));
+}
+
+// The hand over a hit; elsewhere the pane's own cursor.
+bool TfrmResult::OnResultSetCursor() {
+    if (resultCursor_ != PaneCursor::HandPoint)
+        return false;
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
+// Once the pane has placed the caret: a click opens the hit under it, a
+// drag that leaves a selection does not.
+void TfrmResult::OnResultMouseUp() {
+    HWND pane = Item(IDC_RESULT_EDT_RESULT);
+    logic_.edtResultMouseUp(resultCursor_, HasSelection(pane), CaretPosition(pane));
+}
+
+void TfrmResult::tmrTimer() {
+    if (GetActiveWindow() == host_)
+        SetActiveWindow(Handle());
 }
 
 // Text in both the Shift-JIS and the Unicode format, with the Japanese

@@ -14,6 +14,10 @@
 #define IDC_RESULT_LABEL3 4008
 #define IDC_RESULT_VIEW_COMMAND_LINE 4009
 #define IDC_RESULT_SET_CRITERIA 4010
+#define IDC_RESULT_SUBJECT 4011
+#define IDC_RESULT_PREVIOUS 4012
+#define IDC_RESULT_NEXT 4013
+#define IDC_RESULT_MAIL_VIEW 4014
 
 // The menu bar. The option items are IDM_OPTION_FIRST plus their place in
 // the OptionItem enumeration, from mnuSortEarlier to mnuSettingSaveSize.

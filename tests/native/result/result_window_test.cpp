@@ -1,6 +1,7 @@
 #include "fakes/fake_console_runner.h"
 #include "fakes/fake_shell.h"
 #include "indexer/index_dialog_fakes.h"
+#include "result/namazu_samples.h"
 #include "result/result_window.h"
 #include "search/search_fixture.h"
 #include "settings/profile_document.h"
@@ -45,6 +46,10 @@ public:
     std::string Clipboard;
     bool FontChosen = false;
     std::vector<PaneFont> FontPresets;
+    std::vector<std::string> Subjects; // of the mails shown
+    bool MailPageInFront = false;
+    bool ReturnTimerStarted = false;
+    bool Closed = false;
 
     WindowHandle Window() override { return reinterpret_cast<WindowHandle>(0x99); }
     std::string KeywordText() override { return Keyword; }
@@ -56,7 +61,17 @@ public:
     void SetWindowEnabled(bool enabled) override { WindowEnabled = enabled; }
     void ShowResultPage() override {}
     void ShowPaneText(const std::string& text) override { PaneTexts.push_back(text); }
-    void ShowResult(const RenderedResult& result) override { PaneTexts.push_back(result.Text); }
+    void ShowResult(const RenderedResult& result, const PanePositions&) override {
+        PaneTexts.push_back(result.Text);
+    }
+    void SetResultCaret(int32_t) override {}
+    void ShowMailPage(const MailView& mail) override {
+        MailPageInFront = true;
+        Subjects.push_back(mail.Subject);
+    }
+    bool IsMailPageInFront() override { return MailPageInFront; }
+    void StartReturnTimer() override { ReturnTimerStarted = true; }
+    void CloseWindow() override { Closed = true; }
     void CopyToClipboard(const std::string& text) override { Clipboard = text; }
     bool PickFont(PaneFont& font) override {
         FontPresets.push_back(font);
@@ -311,6 +326,36 @@ TEST_F(ResultWindowTest, FontCommandsAndNamazuHelp) {
     EXPECT_EQ(Shell.Opened,
               (std::vector<std::string>{"c:\\nmz\\share\\namazu\\doc\\ja\\manual.html",
                                         "c:\\nmz\\doc\\ja\\manual.html"}));
+}
+
+TEST_F(ResultWindowTest, ClickedHitOpensReloadsOnlyInFrontAndGoesToTheHostWithOrWithoutClosing) {
+    const std::string result = Namazu20Result("\n");
+    Runner.Output = result.c_str();
+    Files.Files["C:\\al\\acc\\inbox.box\\3.alm"] = "Subject: x\r\n\r\nbody\r\n";
+    Host.Mailbox = "C:\\al\\";
+    Open("[Result]\r\nCloseOnMailView=0\r\n");
+    State.SearchTargets = {0};
+    State.SearchFormula = "予算";
+    window.FormActivate();
+    const int32_t titleEnd = State.Hits.Positions.ToCharacter(State.Hits.Clickables[1].TitleEnd);
+
+    window.edtResultMouseUp(PaneCursor::HandPoint, true, titleEnd);
+    window.edtResultMouseUp(PaneCursor::Default, false, titleEnd);
+    EXPECT_TRUE(View.Subjects.empty()) << "a drag and a click beside the hits open nothing";
+    window.edtResultMouseUp(PaneCursor::HandPoint, false, titleEnd);
+    EXPECT_EQ(View.Subjects, (std::vector<std::string>{"2. 表計算の予算"}));
+    window.ConvertClick(false);
+    View.MailPageInFront = false;
+    window.ConvertClick(true);
+    EXPECT_EQ(View.Subjects.size(), 2u) << "reloaded only while the mail page is in front";
+
+    window.OpenInHost();
+    EXPECT_TRUE(View.ReturnTimerStarted);
+    EXPECT_FALSE(View.Closed);
+    State.Store.Settings.CloseOnMailView = "1";
+    window.OpenInHost();
+    EXPECT_TRUE(View.Closed);
+    EXPECT_EQ(Host.OpenedMails, (std::vector<std::string>(2, "acc\\inbox.box\\3")));
 }
 
 } // namespace

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Filling a RichEdit 2.0 control (class RichEdit20W) with a whole text in
+// one go. Shift-JIS on the way in, as everywhere else.
+
+// Loads riched20.dll, which holds the RichEdit20W class, once and for good.
+bool LoadRichEdit();
+
+// Lifts RichEdit's default limit of 32K characters.
+void AllowLongText(HWND edit);
+
+// Replaces the control's whole text by an RTF document read through one
+// stream, with repainting suspended until the text is in. The caret ends at
+// the start. What the document leaves unformatted takes the control's
+// default character format (EM_SETCHARFORMAT with SCF_DEFAULT, or
+// WM_SETFONT): formats given to the old text alone are lost. False when the
+// control took the document only in part.
+bool LoadRichText(HWND edit, const std::string& document);
+
+// The same for plain Shift-JIS text: the control's own character format,
+// CR LF taken as one line break, and a text that happens to start like RTF
+// shown as it is.
+bool LoadPlainText(HWND edit, const std::string& text);
