@@ -19,3 +19,4 @@ function(tarnwick_static_runtime target)
 endfunction()
 
 option(TARNWICK_SANITIZE "Build the native tests with ASan and UBSan" OFF)
+option(TARNWICK_FUZZ "Build the fuzzers of fuzz/ (native, with ASan and UBSan)" OFF)
