@@ -5,10 +5,10 @@
 #include "catalogue/console_command_runner.h"
 #include "catalogue/win32/win32_process_launcher.h"
 #include "platform/win32/console_window.h"
-#include "text/win32/text_encoding.h"
 #include "platform/win32/win32_message_pump.h"
 #include "platform/win32/win32_user_interface.h"
 #include "stopwatch.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 

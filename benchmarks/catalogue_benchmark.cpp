@@ -2,8 +2,8 @@
 // containers on the real file system, and compares it with the bare I/O it
 // cannot avoid: listing every directory and reading every INI file once.
 #include "catalogue/folder_catalogue.h"
-#include "text/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 

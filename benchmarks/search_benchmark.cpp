@@ -3,8 +3,8 @@
 // alone, hidden and waited on. Works the substitute host from outside, as a
 // person would, on an account whose indexes and settings are ready.
 //   search_benchmark.exe ACCOUNT_DIR
-#include "text/win32/text_encoding.h"
 #include "stopwatch.h"
+#include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
 #include <windows.h>

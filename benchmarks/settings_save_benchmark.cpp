@@ -1,10 +1,10 @@
 // Saves a large settings record through SaveSettings and SaveAliases, then
 // makes the same key writes through WritePrivateProfileStringA, and prints
 // how many times faster our writer is.
-#include "text/win32/text_encoding.h"
 #include "platform/win32/win32_file_system.h"
 #include "settings/profile_document.h"
 #include "settings/settings_store.h"
+#include "text/win32/text_encoding.h"
 
 #include <windows.h>
 

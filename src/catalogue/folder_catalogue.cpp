@@ -1,7 +1,7 @@
 #include "catalogue/folder_catalogue.h"
 
-#include "text/shift_jis.h"
 #include "settings/profile_file.h"
+#include "text/shift_jis.h"
 
 #include <cstdio>
 #include <unordered_map>

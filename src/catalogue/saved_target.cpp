@@ -1,7 +1,7 @@
 #include "catalogue/saved_target.h"
 
-#include "text/shift_jis.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
 
 std::string SavedTargetEntry(int position, const std::string& title) {
     return std::to_string(position) + ":" + title;

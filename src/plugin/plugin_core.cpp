@@ -1,9 +1,9 @@
 #include "plugin/plugin_core.h"
 
-#include "text/shift_jis.h"
 #include "platform/plugin_error.h"
 #include "settings/account_settings.h"
 #include "settings/integer_text.h"
+#include "text/shift_jis.h"
 
 #include <climits>
 

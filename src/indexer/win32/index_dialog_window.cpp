@@ -1,14 +1,14 @@
 #include "indexer/win32/index_dialog_window.h"
 
 #include "indexer/index_dialog.h"
-#include "platform/win32/console_window.h"
 #include "indexer/win32/indexer_resource.h"
+#include "platform/win32/console_window.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/dialog_placement.h"
-#include "text/win32/text_encoding.h"
 #include "platform/win32/hint_tooltips.h"
+#include "text/win32/text_encoding.h"
 
 #include <commctrl.h>
 

@@ -4,8 +4,8 @@
 #include "platform/console_runner.h"
 #include "platform/user_interface.h"
 #include "plugin/plugin_core.h"
-#include "search/search_services.h"
 #include "result/result_services.h"
+#include "search/search_services.h"
 
 // The one plug-in per loaded library, wired to the Win32 services.
 PluginCore& ThePlugin();

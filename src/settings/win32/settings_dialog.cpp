@@ -1,18 +1,18 @@
 #include "settings/win32/settings_dialog.h"
 
-#include "platform/win32/console_window.h"
 #include "platform/plugin_error.h"
+#include "platform/win32/console_window.h"
 #include "platform/win32/control_names.h"
 #include "platform/win32/control_text.h"
 #include "platform/win32/dialog_placement.h"
 #include "platform/win32/hint_tooltips.h"
-#include "text/win32/text_encoding.h"
 #include "settings/account_settings.h"
 #include "settings/option_help.h"
 #include "settings/settings_dialog_state.h"
 #include "settings/win32/file_open_dialog.h"
 #include "settings/win32/settings_page.h"
 #include "settings/win32/settings_resource.h"
+#include "text/win32/text_encoding.h"
 
 #include <commctrl.h>
 
