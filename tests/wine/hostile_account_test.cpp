@@ -1,0 +1,299 @@
+// An account written by tools/make_hostile_account.py, below a directory
+// with a space, parentheses, 表 and ソ (trail byte 0x5C), holding 5,000 mails
+// in one folder, a mail of 5 MB, mails with bare CR line ends and without
+// the empty line after the header, and a folder nested 20 deep. The host
+// indexes it with the real mknmz, then the result window searches each odd
+// mail's own word and previews the hit.
+#include "result/win32/result_resource.h"
+#include "sample_account.h"
+#include "search/win32/search_resource.h"
+#include "text/shift_jis.h"
+#include "text/win32/text_encoding.h"
+#include "ui_automation.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kSearchCaption[] = L"tarnwick for Namazu [検索]";
+const wchar_t kResultCaption[] = L"tarnwick for Namazu [検索結果]";
+// mknmz takes about a minute for the 5,000 mails alone.
+const DWORD kIndexTimeoutMs = 600000;
+const DWORD kSearchTimeoutMs = 120000;
+
+// Catalogue rows: 郵便受け, 送信箱, then user001 to user003, the container
+// chain user004 to user022 and its deepest folder user023.
+const int kCrowdRow = 2;
+const int kBulkyRow = 3;
+const int kBrokenRow = 4;
+const int kDeepestRow = 24;
+
+// The account directory's own name below the test's directory.
+const char kAccountName[] = "My Mail (表 ソ予)\\acc\\";
+// The same in UTF-8 with slashes, for the Linux side.
+const char kAccountLinuxName[] = "My Mail (\xE8\xA1\xA8 \xE3\x82\xBD\xE4\xBA\x88)/acc";
+
+// Folders user004 to user023 one inside the other, each name with its
+// number in three digits.
+std::string DeepChain(const char* prefix, const char* suffix) {
+    std::string path;
+    for (int number = 4; number <= 23; ++number) {
+        const std::string digits = std::to_string(number);
+        path += prefix + std::string(3 - digits.size(), '0') + digits + suffix + "\\";
+    }
+    return path;
+}
+
+std::string WithSlashes(std::string path) {
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(path[i])))
+            ++i;
+        else if (path[i] == '\\')
+            path[i] = '/';
+    }
+    return path;
+}
+
+HWND Named(HWND window, const char* name) {
+    HWND control = ui::FindControlByName(window, name);
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+}
+
+std::string Text(HWND window, const char* name) {
+    return ShiftJisFromWide(ui::WindowText(Named(window, name)));
+}
+
+void Press(HWND window, const char* name) {
+    EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
+}
+
+// The pane's text once a search has ended in it; a text read while it
+// changes comes back cut, so it is read until two reads agree.
+std::string WaitForPane(HWND window, const std::string& begin) {
+    std::string text;
+    std::string previous;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kSearchTimeoutMs) {
+        previous = text;
+        text = Text(window, "edtResult");
+        if (IsWindowEnabled(window) && IsWindowEnabled(Named(window, "btnSearch")) &&
+            text == previous && text.compare(0, begin.size(), begin) == 0)
+            break;
+        Sleep(50);
+    }
+    return text;
+}
+
+template <typename Done> bool WaitUntil(Done done) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > ui::DefaultTimeoutMs)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// A file's bytes as a RichEdit pane holds them: each CR LF, lone CR and
+// lone LF one CR, none after the last line.
+std::wstring AsPaneCharacters(const std::string& bytes) {
+    std::wstring text = WideFromShiftJis(bytes);
+    std::wstring pane;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool crlf = text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n';
+        pane += text[i] == L'\n' ? L'\r' : text[i];
+        i += crlf ? 1 : 0;
+    }
+    while (!pane.empty() && pane.back() == L'\r')
+        pane.pop_back();
+    return pane;
+}
+
+std::wstring PaneCharacters(HWND pane) {
+    std::wstring text = ui::WindowText(pane);
+    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at))
+        text.erase(at + 1, 1);
+    while (!text.empty() && text.back() == L'\r')
+        text.pop_back();
+    return text;
+}
+
+// The first hit's title line up to its score, as the subject panel shows it.
+std::string FirstTitle(const std::string& result) {
+    const size_t line = result.find("\r\n1. ") + 2;
+    return result.substr(line, result.find(" (スコア:", line) - line);
+}
+
+struct OddMail {
+    const char* Word;
+    // Relative to the account; empty when the search is to find nothing.
+    std::string Mail;
+};
+
+class HostileAccountTest : public testing::Test {
+protected:
+    void TearDown() override {
+        if (!root_.empty())
+            RunLinuxShell("rm -rf '" + root_ + "'", root_ + "-gone");
+    }
+
+    std::string Generator() const {
+        const std::string sample = SampleGeneratorPath();
+        return sample.substr(0, sample.rfind('/') + 1) + "make_hostile_account.py";
+    }
+
+    // Every chosen folder is indexed at once when the host opens, hidden.
+    void WriteSettings() {
+        const std::string bin = ShiftJisFromWide(ui::ProgramDirectory());
+        WriteBytes(account_ + "tarnwick.ini",
+                   "[Mknmz]\r\nAsk=0\r\nShowWindow=0\r\nCloseOnFinish=1\r\n"
+                   "UsePreviousTarget=1\r\nTargetFolderCount=4\r\n"
+                   "Folder1=2:表計算 (大量)\r\nFolder2=3:予定表 (大きい)\r\n"
+                   "Folder3=4:ソフト (壊れた)\r\nFolder4=24:最深の表 (ソ)\r\n"
+                   "[Result]\r\nConfirmCommandLine=1\r\n"
+                   "[Command]\r\nPerlPath=" +
+                       bin +
+                       "perl.exe\r\nmknmzPath=Z:\\usr\\bin\\mknmz\r\n"
+                       "mknmzOption=--mailnews --allow=\".*\\.alm\"\r\nnamazuPath=" +
+                       bin + "namazu.exe\r\nNamazuVersion=2.0\r\n");
+    }
+
+    // Searches word again in the open result window, its list first
+    // replaced by the command line so that the new list is seen to arrive.
+    std::string SearchAgain(HWND window, const char* word) {
+        SendMessageW(Named(window, "cboKeyword"), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(WideFromShiftJis(word).c_str()));
+        Press(window, "btnViewCommandLine");
+        WaitForPane(window, "WorkDir: ");
+        Press(window, "btnSearch");
+        return WaitForPane(window, "検索結果\r\n");
+    }
+
+    // Opens the only hit with N and Enter, and checks that the mail pane
+    // shows the mail file whole with the caret on its first body line.
+    void PreviewOnlyHit(HWND window, const OddMail& odd, const std::string& result) {
+        HWND pane = Named(window, "edtResult");
+        SendMessageW(pane, EM_SETSEL, 0, 0);
+        SendMessageW(pane, WM_CHAR, L'n', 0);
+        // Posted, so that an error box could not hold the test.
+        PostMessageW(pane, WM_CHAR, L'\r', 0);
+        HWND subject = Named(window, "pnlSubject");
+        HWND mail = Named(window, "edtMail");
+        const std::wstring title = WideFromShiftJis(FirstTitle(result));
+        ASSERT_TRUE(WaitUntil([&] {
+            return IsWindowVisible(mail) && ui::WindowText(subject) == title;
+        })) << ShiftJisFromWide(ui::WindowText(subject));
+        const std::wstring expected = AsPaneCharacters(ReadBytes(account_ + odd.Mail));
+        const std::wstring shown = PaneCharacters(mail);
+        ASSERT_EQ(shown, expected);
+        const size_t separator = shown.find(L"\r\r");
+        const size_t body = separator == std::wstring::npos ? 0 : separator + 2;
+        EXPECT_EQ(LOWORD(SendMessageW(mail, EM_GETSEL, 0, 0)), body);
+    }
+
+    std::string root_;
+    std::string account_;
+};
+
+TEST_F(HostileAccountTest, IndexesSearchesAndPreviewsEveryOddMail) {
+    root_ = NewTmpDirectory("TarnwickHostile");
+    ASSERT_TRUE(RunLinuxShell(
+        "python3 '" + Generator() + "' '" + root_ + "/" + kAccountLinuxName + "'", root_));
+    account_ = WindowsFormOf(root_ + "/") + kAccountName;
+    WriteSettings();
+
+    const std::string account = account_.substr(0, account_.size() - 1);
+    ui::ChildProcess host(ui::ProgramDirectory() + L"Almail.exe", L"\"/account:" +
+                                                                      WideFromShiftJis(account) +
+                                                                      L"\" menu:index menu:search");
+    // The deepest folder's directory is too long to be mknmz's working
+    // directory; the run says so and goes on.
+    HWND refusal = ui::WaitForWindow(host.Id(), L"tarnwick for Namazu", kIndexTimeoutMs);
+    ASSERT_NE(refusal, nullptr) << host.Output();
+    const std::wstring refused = WideFromShiftJis(
+        "起動に失敗しました。\n\n作業ディレクトリ: " + Lower(account_ + DeepChain("user", ".box")) +
+        "\n");
+    const std::vector<std::wstring> texts = ui::ControlTexts(refusal);
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const std::wstring& text) {
+        return text.compare(0, refused.size(), refused) == 0;
+    })) << ShiftJisFromWide(texts.empty() ? L"" : texts.back());
+    ASSERT_TRUE(ui::PressButtonById(refusal, IDOK));
+    HWND dialog = ui::WaitForWindow(host.Id(), kSearchCaption, kIndexTimeoutMs);
+    ASSERT_NE(dialog, nullptr) << host.Output();
+    for (const char* dir : {"b001\\", "b002\\", "b003\\"}) {
+        SCOPED_TRACE(dir);
+        EXPECT_TRUE(FileExists(account_ + "Namazu\\" + dir + "NMZ.i"));
+    }
+    EXPECT_TRUE(FileExists(account_ + "Namazu\\" + DeepChain("b", "")));
+    EXPECT_FALSE(FileExists(account_ + "Namazu\\" + DeepChain("b", "") + "NMZ.i"));
+    // The 5 MB mail is not among the documents.
+    EXPECT_EQ(Count(ReadBytes(account_ + "Namazu\\b002\\NMZ.field.uri"), "\n"), 1u);
+
+    const OddMail odds[] = {
+        {"quillcrowd", "user001.box\\5000.alm"},
+        // mknmz leaves out files over its size limit.
+        {"quillbulky", ""},
+        {"quilllonecr", "user003.box\\1.alm"},
+        // Found by its subject; without the empty line mknmz takes the
+        // whole mail for header, so its body is not indexed.
+        {"quillnoblank", "user003.box\\2.alm"},
+        {"quillunseen", ""},
+        {"quillplain", "user003.box\\3.alm"},
+    };
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDM_FOLDER_FIRST + kCrowdRow, 0), 0);
+    for (int row : {kBulkyRow, kBrokenRow})
+        ASSERT_TRUE(ui::PickMenuCommandWithShift(dialog, IDM_FOLDER_FIRST + row));
+    ASSERT_EQ(Text(dialog, "edtFolderName"), "表計算 (大量), 予定表 (大きい), ソフト (壊れた)");
+    SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(WideFromShiftJis(odds[0].Word).c_str()));
+    Press(dialog, "btnSearch");
+    HWND window = ui::WaitForWindow(host.Id(), kResultCaption);
+    ASSERT_NE(window, nullptr) << host.Output();
+
+    const std::string uri = "/Z|" + root_ + "/" + WithSlashes(kAccountName);
+    for (const OddMail& odd : odds) {
+        SCOPED_TRACE(odd.Word);
+        const std::string result =
+            &odd == odds ? WaitForPane(window, "検索結果\r\n") : SearchAgain(window, odd.Word);
+        EXPECT_EQ(result.find("検索結果\r\n"), 0u) << result;
+        EXPECT_EQ(Count(result, uri), odd.Mail.empty() ? 0u : 1u) << result;
+        if (odd.Mail.empty() || Count(result, uri) != 1)
+            continue;
+        EXPECT_NE(result.find(uri + WithSlashes(odd.Mail) + " "), std::string::npos) << result;
+        PreviewOnlyHit(window, odd, result);
+    }
+
+    // The deepest folder alone, which has no index: Namazu says so in the list.
+    Press(window, "btnViewCommandLine");
+    WaitForPane(window, "WorkDir: ");
+    Press(window, "btnSetCriteria");
+    HWND criteria = ui::WaitForWindow(host.Id(), kSearchCaption);
+    ASSERT_NE(criteria, nullptr);
+    SendMessageW(criteria, WM_COMMAND, MAKEWPARAM(IDM_FOLDER_FIRST + kDeepestRow, 0), 0);
+    ASSERT_EQ(Text(criteria, "edtFolderName"), "最深の表 (ソ)");
+    SendMessageW(Named(criteria, "cboKeyword"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"quilldeep"));
+    Press(criteria, "btnSearch");
+    const std::string deep = WaitForPane(window, "検索結果\r\n");
+    EXPECT_NE(deep.find("(インデックスが開けませんでした)"), std::string::npos) << deep;
+    EXPECT_EQ(Count(deep, uri), 0u) << deep;
+
+    ui::CloseWindow(window);
+    EXPECT_TRUE(ui::WaitForWindowGone(window));
+    EXPECT_EQ(host.WaitForExit(), std::optional<DWORD>(0)) << host.Output();
+}
+
+} // namespace
