@@ -24,6 +24,34 @@ bool IsIndexKeyword(const std::string& word) {
     return true;
 }
 
+// A value with blanks stands in double quotes, each backslash and quote in
+// it escaped by a backslash, trail bytes 0x5C included.
+bool IsQuoted(const std::string& value) {
+    return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+std::string Unquoted(const std::string& value) {
+    std::string text;
+    for (size_t i = 1; i + 1 < value.size(); ++i) {
+        if (value[i] == '\\' && i + 2 < value.size()) {
+            ++i;
+        }
+        text += value[i];
+    }
+    return text;
+}
+
+std::string Quoted(const std::string& text) {
+    std::string value = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"') {
+            value += '\\';
+        }
+        value += c;
+    }
+    return value + "\"";
+}
+
 // One line without its line end.
 std::string TranslateLine(const std::string& line, const PathTranslator& toLinux) {
     size_t keywordEnd = 0;
@@ -42,10 +70,13 @@ std::string TranslateLine(const std::string& line, const PathTranslator& toLinux
         --valueEnd;
     }
     const std::string value = line.substr(valueStart, valueEnd - valueStart);
-    if (!IsWindowsAbsolutePath(value)) {
+    const bool quoted = IsQuoted(value);
+    const std::string path = quoted ? Unquoted(value) : value;
+    if (!IsWindowsAbsolutePath(path)) {
         return line;
     }
-    return line.substr(0, valueStart) + toLinux(value) + line.substr(valueEnd);
+    const std::string translated = quoted ? Quoted(toLinux(path)) : toLinux(path);
+    return line.substr(0, valueStart) + translated + line.substr(valueEnd);
 }
 
 size_t LineEndLength(const std::string& text, size_t position) {

@@ -34,6 +34,9 @@ TEST(TranslateNamazurc, RewritesOnlyIndexLines) {
          "INDEX ./Namazu\nINDEX /var/idx\n"},
         {"other keywords that begin alike", "INDEXES Z:\\x\n# INDEX Z:\\y\n",
          "INDEXES Z:\\x\n# INDEX Z:\\y\n"},
+        {"quoted with blanks, escapes and the trail byte 0x5C of 表",
+         "INDEX        \"Z:\\\\My Mail (\x95\\\\)\\\\Namazu\"\r\n",
+         "INDEX        \"/My Mail (\x95\\\\)/Namazu\"\r\n"},
         {"empty lines and bare CR kept", "\r\n\rINDEX Z:\\a\r\r\n", "\r\n\rINDEX /a\r\r\n"},
     };
     for (const RcCase& c : cases) {
