@@ -7,6 +7,7 @@
 #include "platform/win32/control_names.h"
 #include "platform/win32/win32_message_pump.h"
 #include "recording_user_interface.h"
+#include "sample_account.h"
 #include "text/win32/text_encoding.h"
 
 #include <gtest/gtest.h>
@@ -196,6 +197,40 @@ TEST_F(ConsoleRunnerTest, ReportsAProgramThatCannotStartInTheOtherModes) {
         EXPECT_EQ(ui.Messages[0], "起動に失敗しました。\n\n作業ディレクトリ: " + workDir +
                                       "\nコマンド: " + command);
     }
+}
+
+// A new directory below root whose path, with its final backslash, has
+// exactly length characters.
+std::string DirectoryOfLength(std::string path, size_t length, char letter) {
+    while (path.size() < length) {
+        const size_t rest = length - path.size();
+        path += std::string(rest > 101 ? 50 : rest - 1, letter) + "\\";
+        CreateDirectoryW(WideFromShiftJis(path).c_str(), nullptr);
+    }
+    return path;
+}
+
+// Windows takes no current directory of MAX_PATH characters or more; the
+// program must not start somewhere else instead.
+TEST_F(ConsoleRunnerTest, RefusesAWorkingDirectoryTooLongToBeTheCurrentOne) {
+    const std::string stem = NewTmpDirectory("TarnwickLongDir");
+    const std::string root = WindowsFormOf(stem) + "\\";
+    const std::string longest = DirectoryOfLength(root, MAX_PATH - 1, 'a');
+    const std::string tooLong = DirectoryOfLength(root, MAX_PATH, 'b');
+    const std::string command = ChildCommand("write x");
+
+    EXPECT_NE(runner.RunConsoleCommand(command, longest, rmHidden, nullptr), nullptr);
+    EXPECT_TRUE(ui.Messages.empty());
+    EXPECT_EQ(runner.RunConsoleCommand(command, tooLong, rmHidden, nullptr), nullptr);
+    workDir = tooLong;
+    EXPECT_EQ(Run(command, rmCapture), nullptr);
+
+    ASSERT_EQ(ui.Messages.size(), 2u);
+    EXPECT_EQ(ui.Messages[0],
+              "起動に失敗しました。\n\n作業ディレクトリ: " + tooLong + "\nコマンド: " + command);
+    EXPECT_EQ(ui.Messages[1],
+              "コマンドの実行に失敗しました。\n" + command + "\nエラーコード： 206");
+    RunLinuxShell("rm -rf '" + stem + "'", stem + "-gone");
 }
 
 TEST_F(ConsoleRunnerTest, HandsBackTheRunningProcessInTheOtherModes) {

@@ -4,6 +4,19 @@
 
 #include <vector>
 
+namespace {
+
+// The longest current directory Windows takes has MAX_PATH - 1 characters
+// with its final backslash. Wine starts a program whose directory is longer
+// in its Windows directory instead, where mknmz's "." would index whatever
+// lies there, so such a start fails here as it does on Windows.
+bool FitsAsCurrentDirectory(const std::wstring& directory) {
+    const size_t withBackslash = directory.size() + (directory.back() == L'\\' ? 0 : 1);
+    return withBackslash < MAX_PATH;
+}
+
+} // namespace
+
 UniqueKernelHandle StartProcess(const std::string& commandLine, const std::string& workDir,
                                 STARTUPINFOW& startup, bool inheritHandles, DWORD creationFlags) {
     // CreateProcessW may write into the command line.
@@ -11,6 +24,10 @@ UniqueKernelHandle StartProcess(const std::string& commandLine, const std::strin
     std::vector<wchar_t> command(wide.begin(), wide.end());
     command.push_back(L'\0');
     const std::wstring directory = WideFromShiftJis(workDir);
+    if (!directory.empty() && !FitsAsCurrentDirectory(directory)) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return UniqueKernelHandle();
+    }
     PROCESS_INFORMATION created{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, inheritHandles, creationFlags,
                         nullptr, directory.empty() ? nullptr : directory.c_str(), &startup,
