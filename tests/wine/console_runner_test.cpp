@@ -217,7 +217,7 @@ TEST_F(ConsoleRunnerTest, RefusesAWorkingDirectoryTooLongToBeTheCurrentOne) {
     const std::string root = WindowsFormOf(stem) + "\\";
     const std::string longest = DirectoryOfLength(root, MAX_PATH - 1, 'a');
     const std::string tooLong = DirectoryOfLength(root, MAX_PATH, 'b');
-    const std::string command = ChildCommand("write x");
+    const std::string command = ChildCommand("sleep 10");
 
     EXPECT_NE(runner.RunConsoleCommand(command, longest, rmHidden, nullptr), nullptr);
     EXPECT_TRUE(ui.Messages.empty());
