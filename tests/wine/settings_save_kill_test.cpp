@@ -73,6 +73,8 @@ protected:
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process = {};
+        // The killed saver may have signalled saves after the one waited for.
+        ResetEvent(saved_);
         if (!CreateProcessW(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &process))
             return nullptr;
