@@ -1,6 +1,7 @@
 // Loads the folder catalogue of an account with 2,000 folders in nested
 // containers on the real file system, and compares it with the bare I/O it
 // cannot avoid: listing every directory and reading every INI file once.
+#include "account_only_host.h"
 #include "catalogue/folder_catalogue.h"
 #include "platform/win32/win32_file_system.h"
 #include "text/win32/text_encoding.h"
@@ -17,21 +18,6 @@ namespace {
 
 const int kContainers = 20;
 const int kFoldersPerContainer = 100;
-
-class AccountHost : public HostApi {
-public:
-    explicit AccountHost(std::string account) : account_(std::move(account)) {}
-    bool Bind() override { return true; }
-    std::string GetAccount(WindowHandle) override { return account_; }
-    std::string GetMailbox() override { return ""; }
-    std::string FolderGetCurrentFolder(WindowHandle) override { return ""; }
-    void FolderOpenMail(WindowHandle, const std::string&) override {}
-    std::string JisToSjis(const std::string& text) override { return text; }
-    int RegistCallback(MenuCommand) override { return 0; }
-
-private:
-    std::string account_;
-};
 
 double Seconds() {
     LARGE_INTEGER frequency, now;
@@ -98,7 +84,7 @@ int main() {
     Win32FileSystem files;
     WriteAccount(files, account);
 
-    AccountHost host(account);
+    AccountOnlyHost host(account);
     TSettings settings;
     FolderCatalogue catalogue(files, host, settings);
     double catalogueBest = 1e9, baselineBest = 1e9;

@@ -53,10 +53,6 @@ std::string AccountReplaceCode(const std::string& accountDir) {
     return "s#" + PerlPatternLiteral(Slashed(accountDir)) + "#account/#i";
 }
 
-bool IsNamazu13(const TSettings& settings) {
-    return settings.NamazuVersion == "1.3";
-}
-
 std::string MknmzCommandLine(const TSettings& settings, const MknmzTarget& target) {
     if (IsNamazu13(settings)) {
         return BaseCommand(settings) + " -O " + Quoted(target.OutputDir) + " " +

@@ -16,9 +16,6 @@ struct MknmzTarget {
 // account directory, matched literally and ignoring case.
 std::string AccountReplaceCode(const std::string& accountDir);
 
-// Only the exact "1.3" means Namazu 1.3; anything else is 2.0.
-bool IsNamazu13(const TSettings& settings);
-
 // The Namazu 2.0 form, run in the folder directory, or the 1.3 form.
 std::string MknmzCommandLine(const TSettings& settings, const MknmzTarget& target);
 

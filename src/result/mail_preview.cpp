@@ -55,8 +55,6 @@ std::optional<MailView> MailPreview::ShowMail(int index, bool convertJis) {
         const std::string text = MailText(host_, *file, convertJis);
         std::vector<std::string> lines = PaneLines(text);
         const size_t top = BodyLine(lines);
-        view.LineCount = static_cast<int32_t>(lines.size());
-        view.TopLine = static_cast<int32_t>(top);
         // The file's last line break stays, and with it the empty line the
         // caret can reach after it.
         if (!text.empty() && (text.back() == '\n' || text.back() == '\r'))

@@ -24,12 +24,8 @@ struct MailView {
     // The file's lines joined with CR LF, its last line break kept; empty
     // when the file could not be read.
     std::string Text;
-    // The number of lines before the last line break; a caret on the line
-    // after them has nowhere further to page.
-    int32_t LineCount = 0;
-    // The first line of the body, scrolled to the top; the caret goes to its
-    // start, TopCharacter in RichEdit positions.
-    int32_t TopLine = 0;
+    // The start of the body's first line in RichEdit positions: the caret
+    // goes there and that line is scrolled to the top.
     int32_t TopCharacter = 0;
     std::string Subject; // pnlSubject's caption
 };

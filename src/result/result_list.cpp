@@ -1,7 +1,6 @@
 #include "result/result_list.h"
 
 #include "catalogue/path_utilities.h"
-#include "indexer/mknmz_command_line.h"
 #include "platform/plugin_error.h"
 #include "text/shift_jis.h"
 

@@ -1,6 +1,5 @@
 #include "result/result_options.h"
 
-#include "indexer/mknmz_command_line.h"
 #include "settings/integer_text.h"
 #include "text/shift_jis.h"
 

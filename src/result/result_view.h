@@ -35,9 +35,8 @@ public:
     virtual void ShowResultPage() = 0;
     // Replaces the result pane's text, plain, and paints it.
     virtual void ShowPaneText(const std::string& text) = 0;
-    // Shows a rendered result file in the result pane, its colours placed
-    // through positions.
-    virtual void ShowResult(const RenderedResult& result, const PanePositions& positions) = 0;
+    // Shows a rendered result file, coloured, in the result pane.
+    virtual void ShowResult(const RenderedResult& result) = 0;
     // edtResult's caret, with nothing selected, scrolled into view.
     virtual void SetResultCaret(int32_t character) = 0;
     // TabSheet1 to the front, the focus in edtMail, and the mail in it.

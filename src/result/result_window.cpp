@@ -1,7 +1,6 @@
 #include "result/result_window.h"
 
 #include "catalogue/path_utilities.h"
-#include "indexer/mknmz_command_line.h"
 #include "platform/plugin_error.h"
 #include "result/formula_history.h"
 #include "search/search_formula.h"

@@ -1,6 +1,5 @@
 #include "result/search_run.h"
 
-#include "indexer/mknmz_command_line.h"
 #include "platform/plugin_error.h"
 #include "result/formula_history.h"
 #include "result/namazu_command_line.h"
@@ -145,6 +144,6 @@ void SearchRun::ShowResultFile(const std::string& resultFile, const ResultOption
     }
     const RenderOptions render = ResultRenderOptions(
         Settings(), services_.Search.Catalogue, services_.Search.SearchTargets, !options.NoColour);
-    view_.ShowResult(RenderResult(*bytes, render, services_.Hits), services_.Hits.Positions);
+    view_.ShowResult(RenderResult(*bytes, render, services_.Hits));
     services_.Files.RemoveFile(resultFile);
 }

@@ -71,3 +71,8 @@ struct TSettings {
     std::string AliasMax;
     std::vector<TAliasInfo> Aliases;
 };
+
+// Only the exact "1.3" means Namazu 1.3; anything else is 2.0.
+inline bool IsNamazu13(const TSettings& settings) {
+    return settings.NamazuVersion == "1.3";
+}

@@ -11,7 +11,8 @@ set(wine_test_groups
     namazu_bridge "NamazuBridgeTest.*"
     platform "Win32FileSystem.*:Win32SystemInfoTest.*:FolderCatalogue.*:PathUtilities.*:HintTooltipsTest.*:DialogBaseTest.*"
     rich_text_view "RichTextViewTest.*"
-    profile_differential "ProfileDifferential.*")
+    profile_differential "ProfileDifferential.*"
+    settings_save "SettingsSave*")
 
 set(named_suites "")
 while(wine_test_groups)

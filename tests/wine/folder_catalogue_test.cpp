@@ -1,3 +1,4 @@
+#include "account_only_host.h"
 #include "catalogue/folder_catalogue.h"
 #include "catalogue/path_utilities.h"
 #include "platform/win32/win32_file_system.h"
@@ -8,22 +9,6 @@
 #include <windows.h>
 
 namespace {
-
-// Only the account directory is asked for.
-class AccountHost : public HostApi {
-public:
-    explicit AccountHost(const std::string& account) : account_(account) {}
-    bool Bind() override { return true; }
-    std::string GetAccount(WindowHandle) override { return account_; }
-    std::string GetMailbox() override { return account_; }
-    std::string FolderGetCurrentFolder(WindowHandle) override { return ""; }
-    void FolderOpenMail(WindowHandle, const std::string&) override {}
-    std::string JisToSjis(const std::string& jisText) override { return jisText; }
-    int RegistCallback(MenuCommand) override { return 0; }
-
-private:
-    std::string account_;
-};
 
 void RemoveTree(const std::wstring& dir) {
     WIN32_FIND_DATAW found;
@@ -85,7 +70,7 @@ TEST(FolderCatalogue, ReadsARealTreeWithDoubleByteNames) {
     tree.MakeFolder("user005.box", "Title=隠し\r\n");
     SetFileAttributesW(WideFromShiftJis(tree.Root + "user005.box").c_str(), FILE_ATTRIBUTE_HIDDEN);
 
-    AccountHost host(tree.Root);
+    AccountOnlyHost host(tree.Root);
     TSettings settings;
     FolderCatalogue catalogue(tree.files, host, settings);
     catalogue.LoadFolderCatalogue(nullptr);
@@ -118,7 +103,7 @@ TEST(FolderCatalogue, ReadsContainersSixtyFourLevelsDeep) {
                         "Title=L" + std::to_string(level) + "\r\nType=Subfolder\r\nOrder=001\r\n");
     }
 
-    AccountHost host(tree.Root);
+    AccountOnlyHost host(tree.Root);
     TSettings settings;
     FolderCatalogue catalogue(tree.files, host, settings);
     catalogue.LoadFolderCatalogue(nullptr);

@@ -127,7 +127,7 @@ public:
     void SetWindowEnabled(bool enabled) override { EnableWindow(Handle(), enabled); }
     void ShowResultPage() override;
     void ShowPaneText(const std::string& text) override;
-    void ShowResult(const RenderedResult& result, const PanePositions& positions) override;
+    void ShowResult(const RenderedResult& result) override;
     void SetResultCaret(int32_t character) override {
         SetCaret(Item(IDC_RESULT_EDT_RESULT), character);
     }
@@ -519,7 +519,7 @@ void TfrmResult::ShowPaneText(const std::string& text) {
 }
 
 // Loading and colouring show as one change, the caret at the start.
-void TfrmResult::ShowResult(const RenderedResult& result, const PanePositions&) {
+void TfrmResult::ShowResult(const RenderedResult& result) {
     HWND pane = Item(IDC_RESULT_EDT_RESULT);
     SendMessageW(pane, WM_SETREDRAW, FALSE, 0);
     ShowColouredResult(result.Text, result.Colours);

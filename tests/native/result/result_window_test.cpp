@@ -61,9 +61,7 @@ public:
     void SetWindowEnabled(bool enabled) override { WindowEnabled = enabled; }
     void ShowResultPage() override {}
     void ShowPaneText(const std::string& text) override { PaneTexts.push_back(text); }
-    void ShowResult(const RenderedResult& result, const PanePositions&) override {
-        PaneTexts.push_back(result.Text);
-    }
+    void ShowResult(const RenderedResult& result) override { PaneTexts.push_back(result.Text); }
     void SetResultCaret(int32_t) override {}
     void ShowMailPage(const MailView& mail) override {
         MailPageInFront = true;
