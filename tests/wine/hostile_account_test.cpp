@@ -5,9 +5,9 @@
 // indexes it with the real mknmz, then the result window searches each odd
 // mail's own word and previews the hit.
 #include "result/win32/result_resource.h"
+#include "result_window_driver.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
-#include "text/shift_jis.h"
 #include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
@@ -21,8 +21,6 @@
 
 namespace {
 
-const wchar_t kSearchCaption[] = L"tarnwick for Namazu [検索]";
-const wchar_t kResultCaption[] = L"tarnwick for Namazu [検索結果]";
 // mknmz takes some seconds for the 5,000 mails, far more on a busy machine.
 const DWORD kIndexTimeoutMs = 300000;
 const DWORD kSearchTimeoutMs = 120000;
@@ -50,64 +48,6 @@ std::string DeepChain(const char* prefix, const char* suffix) {
     return path;
 }
 
-std::string WithSlashes(std::string path) {
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(path[i])))
-            ++i;
-        else if (path[i] == '\\')
-            path[i] = '/';
-    }
-    return path;
-}
-
-HWND Named(HWND window, const char* name) {
-    HWND control = ui::FindControlByName(window, name);
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
-std::string Text(HWND window, const char* name) {
-    return ShiftJisFromWide(ui::WindowText(Named(window, name)));
-}
-
-void Press(HWND window, const char* name) {
-    EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
-}
-
-// The pane's text once a search has ended in it; a text read while it
-// changes comes back cut, so it is read until two reads agree.
-std::string WaitForPane(HWND window, const std::string& begin) {
-    std::string text;
-    std::string previous;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kSearchTimeoutMs) {
-        previous = text;
-        text = Text(window, "edtResult");
-        if (IsWindowEnabled(window) && IsWindowEnabled(Named(window, "btnSearch")) &&
-            text == previous && text.compare(0, begin.size(), begin) == 0)
-            break;
-        Sleep(50);
-    }
-    return text;
-}
-
-template <typename Done> bool WaitUntil(Done done) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ui::DefaultTimeoutMs)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
-
-size_t Count(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 // A file's bytes as a RichEdit pane holds them: each CR LF, lone CR and
 // lone LF one CR, none after the last line.
 std::wstring AsPaneCharacters(const std::string& bytes) {
@@ -121,15 +61,6 @@ std::wstring AsPaneCharacters(const std::string& bytes) {
     while (!pane.empty() && pane.back() == L'\r')
         pane.pop_back();
     return pane;
-}
-
-std::wstring PaneCharacters(HWND pane) {
-    std::wstring text = ui::WindowText(pane);
-    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at))
-        text.erase(at + 1, 1);
-    while (!text.empty() && text.back() == L'\r')
-        text.pop_back();
-    return text;
 }
 
 // The first hit's title line up to its score, as the subject panel shows it.
@@ -158,18 +89,12 @@ protected:
 
     // Every chosen folder is indexed at once when the host opens, hidden.
     void WriteSettings() {
-        const std::string bin = ShiftJisFromWide(ui::ProgramDirectory());
         WriteBytes(account_ + "tarnwick.ini",
                    "[Mknmz]\r\nAsk=0\r\nShowWindow=0\r\nCloseOnFinish=1\r\n"
                    "UsePreviousTarget=1\r\nTargetFolderCount=4\r\n"
                    "Folder1=2:表計算 (大量)\r\nFolder2=3:予定表 (大きい)\r\n"
-                   "Folder3=4:ソフト (壊れた)\r\nFolder4=24:最深の表 (ソ)\r\n"
-                   "[Result]\r\nConfirmCommandLine=1\r\n"
-                   "[Command]\r\nPerlPath=" +
-                       bin +
-                       "perl.exe\r\nmknmzPath=Z:\\usr\\bin\\mknmz\r\n"
-                       "mknmzOption=--mailnews --allow=\".*\\.alm\"\r\nnamazuPath=" +
-                       bin + "namazu.exe\r\nNamazuVersion=2.0\r\n");
+                   "Folder3=4:ソフト (壊れた)\r\nFolder4=24:最深の表 (ソ)\r\n" +
+                       BridgedNamazuSections());
     }
 
     // Searches word again in the open result window, its list first
@@ -178,9 +103,9 @@ protected:
         SendMessageW(Named(window, "cboKeyword"), WM_SETTEXT, 0,
                      reinterpret_cast<LPARAM>(WideFromShiftJis(word).c_str()));
         Press(window, "btnViewCommandLine");
-        WaitForPane(window, "WorkDir: ");
+        WaitForPane(window, "WorkDir: ", kSearchTimeoutMs);
         Press(window, "btnSearch");
-        return WaitForPane(window, "検索結果\r\n");
+        return WaitForPane(window, "検索結果\r\n", kSearchTimeoutMs);
     }
 
     // Opens the only hit with N and Enter, and checks that the mail pane
@@ -198,7 +123,9 @@ protected:
             return IsWindowVisible(mail) && ui::WindowText(subject) == title;
         })) << ShiftJisFromWide(ui::WindowText(subject));
         const std::wstring expected = AsPaneCharacters(ReadBytes(account_ + odd.Mail));
-        const std::wstring shown = PaneCharacters(mail);
+        std::wstring shown = PaneCharacters(mail);
+        while (!shown.empty() && shown.back() == L'\r')
+            shown.pop_back();
         ASSERT_EQ(shown, expected);
         const size_t separator = shown.find(L"\r\r");
         const size_t body = separator == std::wstring::npos ? 0 : separator + 2;
@@ -266,22 +193,24 @@ TEST_F(HostileAccountTest, IndexesSearchesAndPreviewsEveryOddMail) {
     HWND window = ui::WaitForWindow(host.Id(), kResultCaption);
     ASSERT_NE(window, nullptr) << host.Output();
 
-    const std::string uri = "/Z|" + root_ + "/" + WithSlashes(kAccountName);
+    const std::string uri = "/Z|" + root_ + "/" + WithForwardSlashes(kAccountName);
     for (const OddMail& odd : odds) {
         SCOPED_TRACE(odd.Word);
-        const std::string result =
-            &odd == odds ? WaitForPane(window, "検索結果\r\n") : SearchAgain(window, odd.Word);
+        const std::string result = &odd == odds
+                                       ? WaitForPane(window, "検索結果\r\n", kSearchTimeoutMs)
+                                       : SearchAgain(window, odd.Word);
         EXPECT_EQ(result.find("検索結果\r\n"), 0u) << result;
         EXPECT_EQ(Count(result, uri), odd.Mail.empty() ? 0u : 1u) << result;
         if (odd.Mail.empty() || Count(result, uri) != 1)
             continue;
-        EXPECT_NE(result.find(uri + WithSlashes(odd.Mail) + " "), std::string::npos) << result;
+        EXPECT_NE(result.find(uri + WithForwardSlashes(odd.Mail) + " "), std::string::npos)
+            << result;
         PreviewOnlyHit(window, odd, result);
     }
 
     // The deepest folder alone, which has no index: Namazu says so in the list.
     Press(window, "btnViewCommandLine");
-    WaitForPane(window, "WorkDir: ");
+    WaitForPane(window, "WorkDir: ", kSearchTimeoutMs);
     Press(window, "btnSetCriteria");
     HWND criteria = ui::WaitForWindow(host.Id(), kSearchCaption);
     ASSERT_NE(criteria, nullptr);
@@ -290,7 +219,7 @@ TEST_F(HostileAccountTest, IndexesSearchesAndPreviewsEveryOddMail) {
     SendMessageW(Named(criteria, "cboKeyword"), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(L"quilldeep"));
     Press(criteria, "btnSearch");
-    const std::string deep = WaitForPane(window, "検索結果\r\n");
+    const std::string deep = WaitForPane(window, "検索結果\r\n", kSearchTimeoutMs);
     EXPECT_NE(deep.find("(インデックスが開けませんでした)"), std::string::npos) << deep;
     EXPECT_EQ(Count(deep, uri), 0u) << deep;
 

@@ -5,6 +5,7 @@
 // with other options, and stores them on closing.
 #include "catalogue/path_utilities.h"
 #include "result/win32/result_resource.h"
+#include "result_window_driver.h"
 #include "sample_account.h"
 #include "search/win32/search_resource.h"
 #include "settings/profile_document.h"
@@ -23,8 +24,6 @@
 
 namespace {
 
-const wchar_t kSearchCaption[] = L"tarnwick for Namazu [検索]";
-const wchar_t kResultCaption[] = L"tarnwick for Namazu [検索結果]";
 // mknmz under Wine takes a few seconds per folder.
 const DWORD kRunTimeoutMs = 180000;
 // Catalogue rows of the generated account: 2 仕事 (user001), 5 会議録 in the
@@ -50,17 +49,10 @@ protected:
 
     // Index the two folders at once on opening, hidden, then close.
     void WriteSettings(const std::string& extra = "") {
-        const std::string bin = ShiftJisFromWide(ui::ProgramDirectory());
         WriteBytes(Ini(), "[Mknmz]\r\nAsk=0\r\nShowWindow=0\r\nCloseOnFinish=1\r\n"
                           "UsePreviousTarget=1\r\nTargetFolderCount=2\r\nFolder1=2:仕事\r\n"
                           "Folder2=5:会議録\r\n" +
-                              extra +
-                              "[Result]\r\nConfirmCommandLine=1\r\n"
-                              "[Command]\r\nPerlPath=" +
-                              bin +
-                              "perl.exe\r\nmknmzPath=Z:\\usr\\bin\\mknmz\r\n"
-                              "mknmzOption=--mailnews --allow=\".*\\.alm\"\r\nnamazuPath=" +
-                              bin + "namazu.exe\r\nNamazuVersion=2.0\r\n");
+                              extra + BridgedNamazuSections());
     }
 
     std::string Ini() const { return account_ + "tarnwick.ini"; }
@@ -75,17 +67,6 @@ protected:
                                                       L"\" " + actions);
     }
 
-    static HWND Named(HWND window, const char* name) {
-        HWND control = ui::FindControlByName(window, name);
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-    static std::string Text(HWND window, const char* name) {
-        return ShiftJisFromWide(ui::WindowText(Named(window, name)));
-    }
-    static void Press(HWND window, const char* name) {
-        EXPECT_TRUE(ui::PressButtonById(window, GetDlgCtrlID(Named(window, name)))) << name;
-    }
     // The search dialog, once it opens within timeoutMs, searches the folder
     // 仕事 for keyword; the result window, or null.
     static HWND SearchWorkFolder(ui::ChildProcess& host, const wchar_t* keyword, DWORD timeoutMs) {
@@ -96,23 +77,6 @@ protected:
         SendMessageW(Named(dialog, "cboKeyword"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(keyword));
         Press(dialog, "btnSearch");
         return ui::WaitForWindow(host.Id(), kResultCaption);
-    }
-    // The pane's text once a search has ended in it: the window is enabled
-    // and the text begins with begin. A text read while it changes comes
-    // back cut to the old length, so it is read until two reads agree.
-    static std::string WaitForPane(HWND window, const std::string& begin) {
-        std::string text;
-        std::string previous;
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < kRunTimeoutMs) {
-            previous = text;
-            text = Text(window, "edtResult");
-            if (IsWindowEnabled(window) && IsWindowEnabled(Named(window, "btnSearch")) &&
-                text == previous && text.compare(0, begin.size(), begin) == 0)
-                break;
-            Sleep(50);
-        }
-        return text;
     }
     static std::string ClipboardText() {
         std::string text;
@@ -158,14 +122,6 @@ struct ShownHit {
     std::wstring Uri;
 };
 
-// The pane's text with one position per line break, as RichEdit counts.
-std::wstring PaneCharacters(HWND pane) {
-    std::wstring text = ui::WindowText(pane);
-    for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at))
-        text.erase(at + 1, 1);
-    return text;
-}
-
 // Title lines end in the Japanese score marker and each URI line names a
 // mail of the account.
 std::vector<ShownHit> FindHits(const std::wstring& text, const std::wstring& uriPrefix) {
@@ -186,17 +142,6 @@ std::vector<ShownHit> FindHits(const std::wstring& text, const std::wstring& uri
     return hits;
 }
 
-// Polls until done() holds; false after the timeout.
-template <typename Done> bool WaitUntil(Done done) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ui::DefaultTimeoutMs)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
-
 // A left click on a character of a RichEdit pane, each message handled
 // before the next is sent.
 void ClickCharacter(HWND pane, int character) {
@@ -210,13 +155,6 @@ void ClickCharacter(HWND pane, int character) {
 
 int Caret(HWND pane) {
     return LOWORD(SendMessageW(pane, EM_GETSEL, 0, 0));
-}
-
-size_t Count(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
 }
 
 TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStoresThem) {
@@ -238,7 +176,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
 
     HWND window = ui::WaitForWindow(host->Id(), kResultCaption);
     ASSERT_NE(window, nullptr) << host->Output();
-    const std::string result = WaitForPane(window, "検索結果\r\n");
+    const std::string result = WaitForPane(window, "検索結果\r\n", kRunTimeoutMs);
     EXPECT_EQ(result.find("検索結果\r\n\r\n参考ヒット数: \r\n"), 0u) << result;
     EXPECT_EQ(Count(result, "[ 予算: "), 2u) << result;
     const std::string uri = "/Z|" + stem_ + "/acc/";
@@ -255,7 +193,7 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     // formula; a phrase in double quotes reaches Namazu whole.
     const std::string phrase = "\"zebra crossing\"";
     Press(window, "btnViewCommandLine");
-    WaitForPane(window, "WorkDir: ");
+    WaitForPane(window, "WorkDir: ", kRunTimeoutMs);
     Press(window, "btnSetCriteria");
     HWND criteria = ui::WaitForWindow(host->Id(), kSearchCaption);
     ASSERT_NE(criteria, nullptr);
@@ -272,19 +210,19 @@ TEST_F(ResultWindowTest, SearchesTwoIndexedFoldersAgainWithOtherOptionsAndStores
     SendMessageW(Named(criteria, "cboKeyword"), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(WideFromShiftJis(phrase).c_str()));
     Press(criteria, "btnSearch");
-    const std::string phraseResult = WaitForPane(window, "検索結果\r\n");
+    const std::string phraseResult = WaitForPane(window, "検索結果\r\n", kRunTimeoutMs);
     EXPECT_EQ(Count(phraseResult, uri), 1u) << phraseResult;
     EXPECT_NE(phraseResult.find(uri + "user001.box/98.alm"), std::string::npos) << phraseResult;
 
     Press(window, "btnViewCommandLine");
-    WaitForPane(window, "WorkDir: ");
+    WaitForPane(window, "WorkDir: ", kRunTimeoutMs);
     ui::PickMenuCommand(window, IDM_SORT_LATER);
     ui::PickMenuCommand(window, IDM_LIST_COUNT_FIFTY);
     Press(window, "btnSearch");
-    const std::string later = WaitForPane(window, "検索結果\r\n");
+    const std::string later = WaitForPane(window, "検索結果\r\n", kRunTimeoutMs);
     EXPECT_EQ(Count(later, uri), 1u) << later;
     Press(window, "btnViewCommandLine");
-    const std::string view = WaitForPane(window, "WorkDir: ");
+    const std::string view = WaitForPane(window, "WorkDir: ", kRunTimeoutMs);
     const std::string commandLine =
         "\"" + ShiftJisFromWide(ui::ProgramDirectory()) +
         "namazu.exe\" --sort=field:date --max=\"50\" "
@@ -330,7 +268,7 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
     auto host = StartHost(L"menu:search");
     HWND window = SearchWorkFolder(*host, L"予算", ui::DefaultTimeoutMs);
     ASSERT_NE(window, nullptr) << host->Output();
-    const std::string result = WaitForPane(window, "検索結果\r\n");
+    const std::string result = WaitForPane(window, "検索結果\r\n", kRunTimeoutMs);
     EXPECT_EQ(ReadBytes(windowsRoot + "\\idx\\Namazu\\namazurc"),
               "INDEX        " + windowsRoot + "\\idx\\Namazu\r\nLang        ja_JP.SJIS\r\n" +
                   "REPLACE        account/        \"/Z|" + root +
@@ -365,7 +303,7 @@ TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHos
     auto host = StartHost(L"menu:index menu:search");
     HWND window = SearchWorkFolder(*host, L"aquarium", kRunTimeoutMs);
     ASSERT_NE(window, nullptr) << host->Output();
-    const std::string result = WaitForPane(window, "検索結果\r\n");
+    const std::string result = WaitForPane(window, "検索結果\r\n", kRunTimeoutMs);
 
     HWND pane = Named(window, "edtResult");
     const std::wstring uriPrefix = WideFromShiftJis("/Z|" + stem_ + "/acc/user001.box/");

@@ -134,12 +134,15 @@ void SampleAccount::Remove() {
 }
 
 std::string SampleAccount::WithSlashes() const {
-    std::string slashes = directory_;
-    for (size_t i = 0; i < slashes.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(slashes[i])))
+    return WithForwardSlashes(directory_);
+}
+
+std::string WithForwardSlashes(std::string path) {
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(path[i])))
             ++i;
-        else if (slashes[i] == '\\')
-            slashes[i] = '/';
+        else if (path[i] == '\\')
+            path[i] = '/';
     }
-    return slashes;
+    return path;
 }

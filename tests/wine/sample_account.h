@@ -13,6 +13,9 @@ std::string NewTmpDirectory(const std::string& stem);
 // Z:\ and backslashes for a Linux path.
 std::string WindowsFormOf(const std::string& linuxPath);
 
+// The path's backslashes as slashes, trail bytes 0x5C of Shift-JIS kept.
+std::string WithForwardSlashes(std::string path);
+
 // tools/make_sample_mailbox.py, found from this source file's place.
 std::string SampleGeneratorPath();
 
