@@ -12,7 +12,8 @@ set(wine_test_groups
     platform "Win32FileSystem.*:Win32SystemInfoTest.*:FolderCatalogue.*:PathUtilities.*:HintTooltipsTest.*:DialogBaseTest.*"
     rich_text_view "RichTextViewTest.*"
     profile_differential "ProfileDifferential.*"
-    settings_save "SettingsSave*")
+    settings_save "SettingsSave*"
+    hostile_account "HostileAccountTest.*")
 
 set(named_suites "")
 while(wine_test_groups)
