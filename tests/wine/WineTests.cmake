@@ -10,7 +10,7 @@ set(wine_test_groups
     console "ConsoleRunnerTest.*:ConsoleWindowTest.*:NamazuCaptureTest.*"
     namazu_bridge "NamazuBridgeTest.*"
     platform "Win32FileSystem.*:Win32SystemInfoTest.*:FolderCatalogue.*:PathUtilities.*:HintTooltipsTest.*:DialogBaseTest.*"
-    rich_text_view "RichTextViewTest.*"
+    rich_text_view "RichTextView*"
     profile_differential "ProfileDifferential.*"
     settings_save "SettingsSave*"
     hostile_account "HostileAccountTest.*")

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-std::string BridgedNamazuSections() {
+std::string BridgedNamazuSections(const std::string& moreMknmzOptions) {
     const std::string bin = ShiftJisFromWide(ui::ProgramDirectory());
     return "[Result]\r\nConfirmCommandLine=1\r\n[Command]\r\nPerlPath=" + bin +
            "perl.exe\r\nmknmzPath=Z:\\usr\\bin\\mknmz\r\n"
-           "mknmzOption=--mailnews --allow=\".*\\.alm\"\r\nnamazuPath=" +
-           bin + "namazu.exe\r\nNamazuVersion=2.0\r\n";
+           "mknmzOption=--mailnews --allow=\".*\\.alm\"" +
+           moreMknmzOptions + "\r\nnamazuPath=" + bin + "namazu.exe\r\nNamazuVersion=2.0\r\n";
 }
 
 HWND Named(HWND window, const char* name) {

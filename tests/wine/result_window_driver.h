@@ -13,7 +13,7 @@ const wchar_t kResultCaption[] = L"tarnwick for Namazu [検索結果]";
 
 // The [Result] and [Command] sections of a tarnwick.ini for the real Namazu
 // 2.0 through the bridge, with the command-line view button shown.
-std::string BridgedNamazuSections();
+std::string BridgedNamazuSections(const std::string& moreMknmzOptions = "");
 
 // The control the plug-in named name; a failure of the test when missing.
 HWND Named(HWND window, const char* name);

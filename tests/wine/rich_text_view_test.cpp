@@ -1,3 +1,4 @@
+#include "platform/win32/control_names.h"
 #include "platform/win32/rich_text_view.h"
 #include "result/result_list.h"
 #include "result/rich_text_document.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -138,6 +140,64 @@ TEST_F(RichTextViewTest, BothLoadsShowTheTextAsItIs) {
         ASSERT_TRUE(LoadPlainText(edit_, text));
         EXPECT_EQ(WholeText(), WithSingleBreaks(text));
     }
+}
+
+} // namespace
+
+namespace {
+
+// Deleting thousands of lines takes Wine's RichEdit minutes: such a control
+// is swapped for an empty copy that its window cannot tell apart.
+TEST(RichTextViewCopy, AControlOfManyLinesBecomesAnEmptyCopyInItsPlace) {
+    ASSERT_TRUE(LoadRichEdit());
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                  nullptr, instance, nullptr);
+    const auto child = [&](const wchar_t* className, int id, int left) {
+        return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, left, 6,
+                               100, 80, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               instance, nullptr);
+    };
+    HWND edit = child(L"RichEdit20W", 77, 5);
+    HWND next = child(L"STATIC", 78, 150);
+    NameControl(edit, "edtMail");
+    AllowLongText(edit);
+    HFONT font = CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0,
+                             0, 0, kFontFace.c_str());
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const auto defaultFormat = [](HWND control) {
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(control, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+        return std::make_pair(std::wstring(format.szFaceName), format.yHeight);
+    };
+    const auto formatBefore = defaultFormat(edit);
+    ASSERT_EQ(formatBefore.first, kFontFace);
+    SetFocus(edit);
+
+    ASSERT_TRUE(LoadPlainText(edit, "a short mail\r\n"));
+    EXPECT_EQ(EmptiedForNewText(edit), edit);
+    std::string lines;
+    for (int line = 0; line < 3000; ++line)
+        lines += "line\r\n";
+    ASSERT_TRUE(LoadPlainText(edit, lines));
+    HWND copy = EmptiedForNewText(edit);
+    ASSERT_NE(copy, edit);
+    EXPECT_FALSE(IsWindow(edit));
+    EXPECT_EQ(GetDlgItem(window, 77), copy);
+    EXPECT_EQ(GetWindowTextLengthW(copy), 0);
+    EXPECT_EQ(ControlName(copy), "edtMail");
+    EXPECT_EQ(GetWindow(copy, GW_HWNDNEXT), next);
+    EXPECT_EQ(defaultFormat(copy), formatBefore);
+    EXPECT_EQ(SendMessageW(copy, EM_GETLIMITTEXT, 0, 0), 64 * 1024 * 1024);
+    EXPECT_EQ(GetFocus(), copy);
+    RECT place;
+    GetWindowRect(copy, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, 5);
+    EXPECT_EQ(place.top, 6);
+    DestroyWindow(window);
+    DeleteObject(font);
 }
 
 } // namespace

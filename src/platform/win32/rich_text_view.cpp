@@ -1,5 +1,6 @@
 #include "platform/win32/rich_text_view.h"
 
+#include "platform/win32/control_names.h"
 #include "text/win32/text_encoding.h"
 
 #include <richedit.h>
@@ -41,6 +42,39 @@ bool StreamIn(HWND edit, const void* data, size_t size, WPARAM format) {
     return stream.dwError == 0 && source.Read == source.Size;
 }
 
+// About a tenth of a second of deleting under Wine.
+const LRESULT kLinesWorthReplacing = 2000;
+
+RECT RectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+HWND CreateLike(HWND edit) {
+    wchar_t className[64];
+    GetClassNameW(edit, className, 64);
+    const RECT rect = RectInParent(edit);
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(edit, GWL_STYLE));
+    const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(edit, GWL_EXSTYLE));
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(edit, GWLP_HINSTANCE));
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(edit)));
+    return CreateWindowExW(extendedStyle, className, L"", style, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, GetParent(edit), id,
+                           instance, nullptr);
+}
+
+// The default character format holds the font a WM_SETFONT gave.
+void CopyTextSettings(HWND from, HWND to) {
+    CHARFORMAT2W format = {};
+    format.cbSize = sizeof format;
+    SendMessageW(from, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(to, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(to, EM_EXLIMITTEXT, 0, SendMessageW(from, EM_GETLIMITTEXT, 0, 0));
+    SendMessageW(to, EM_SETEVENTMASK, 0, SendMessageW(from, EM_GETEVENTMASK, 0, 0));
+}
+
 } // namespace
 
 bool LoadRichEdit() {
@@ -50,6 +84,23 @@ bool LoadRichEdit() {
 
 void AllowLongText(HWND edit) {
     SendMessageW(edit, EM_EXLIMITTEXT, 0, kMostCharacters);
+}
+
+HWND EmptiedForNewText(HWND edit) {
+    if (SendMessageW(edit, EM_GETLINECOUNT, 0, 0) < kLinesWorthReplacing)
+        return edit;
+    HWND copy = CreateLike(edit);
+    if (copy == nullptr)
+        return edit;
+    CopyTextSettings(edit, copy);
+    NameControl(copy, ControlName(edit).c_str());
+    // Just behind the old one, so that the tab order stays when it goes.
+    SetWindowPos(copy, edit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (GetFocus() == edit)
+        SetFocus(copy);
+    ForgetControlNames(edit);
+    DestroyWindow(edit);
+    return copy;
 }
 
 bool LoadRichText(HWND edit, const std::string& document) {

@@ -13,6 +13,15 @@ bool LoadRichEdit();
 // Lifts RichEdit's default limit of 32K characters.
 void AllowLongText(HWND edit);
 
+// A control ready to take a new text, for one that may hold a long one.
+// Wine's RichEdit deletes text in a time that grows with the square of its
+// lines (emptying 80,000 lines takes minutes), while destroying the control
+// is quick. So a control of many lines is replaced by an empty copy in the
+// same place, with its id, styles, name, font, character format, text limit,
+// event mask and focus; a shorter one is returned as it is. The caller
+// subclasses the copy again.
+HWND EmptiedForNewText(HWND edit);
+
 // Replaces the control's whole text by an RTF document read through one
 // stream, with repainting suspended until the text is in. The caret ends at
 // the start. What the document leaves unformatted takes the control's

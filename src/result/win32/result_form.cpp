@@ -174,6 +174,8 @@ private:
     void Layout();
     void ShowPage(int page);
     void SetPaneFont(int id, const PaneFont& font);
+    void Subclass(HWND pane);
+    HWND PaneForNewText(int id);
     void PutHelpMenuAtRightEnd();
     void SetDefaultButton(bool searchIsDefault);
 
@@ -238,8 +240,7 @@ void TfrmResult::FormCreate() {
         NameControl(Item(control.Id), control.Name);
     for (int pane : {IDC_RESULT_EDT_RESULT, IDC_RESULT_EDT_MAIL}) {
         AllowLongText(Item(pane));
-        SetWindowSubclass(Item(pane), PaneProc, static_cast<UINT_PTR>(pane),
-                          reinterpret_cast<DWORD_PTR>(this));
+        Subclass(Item(pane));
     }
     hints_.Create(Handle());
     hints_.Add(Item(IDC_RESULT_PREVIOUS), "前へ");
@@ -294,6 +295,19 @@ void TfrmResult::PutHelpMenuAtRightEnd() {
     item.fType |= MFT_RIGHTJUSTIFY;
     SetMenuItemInfoW(bar, help, TRUE, &item);
     DrawMenuBar(Handle());
+}
+
+void TfrmResult::Subclass(HWND pane) {
+    SetWindowSubclass(pane, PaneProc, static_cast<UINT_PTR>(GetDlgCtrlID(pane)),
+                      reinterpret_cast<DWORD_PTR>(this));
+}
+
+HWND TfrmResult::PaneForNewText(int id) {
+    HWND pane = Item(id);
+    HWND ready = EmptiedForNewText(pane);
+    if (ready != pane)
+        Subclass(ready);
+    return ready;
 }
 
 void TfrmResult::SetPaneFont(int id, const PaneFont& font) {
@@ -513,14 +527,14 @@ void TfrmResult::ShowResultPage() {
 
 // Plain text in the window-text colour, whatever the text before it wore.
 void TfrmResult::ShowPaneText(const std::string& text) {
-    HWND pane = Item(IDC_RESULT_EDT_RESULT);
+    HWND pane = PaneForNewText(IDC_RESULT_EDT_RESULT);
     SetPaneText(pane, text);
     UpdateWindow(pane);
 }
 
 // Loading and colouring show as one change, the caret at the start.
 void TfrmResult::ShowResult(const RenderedResult& result) {
-    HWND pane = Item(IDC_RESULT_EDT_RESULT);
+    HWND pane = PaneForNewText(IDC_RESULT_EDT_RESULT);
     SendMessageW(pane, WM_SETREDRAW, FALSE, 0);
     ShowColouredResult(result.Text, result.Colours);
     SetCaret(pane, 0);
@@ -541,7 +555,7 @@ void TfrmResult::ShowColouredResult(const std::string& text,
 
 void TfrmResult::ShowMailPage(const MailView& mail) {
     ShowPage(1);
-    HWND pane = Item(IDC_RESULT_EDT_MAIL);
+    HWND pane = PaneForNewText(IDC_RESULT_EDT_MAIL);
     SetFocus(pane);
     SendMessageW(pane, WM_SETREDRAW, FALSE, 0);
     SetPaneText(pane, mail.Text);
