@@ -109,4 +109,27 @@ TEST(Win32FileSystem, ReadOnlyOrLockedSettingsAreReportedAndKeptWhole) {
     EXPECT_EQ(NamesIn(directory.Path), std::vector<std::string>{"tarnwick.ini"});
 }
 
+DWORD WINAPI CloseAfterAMoment(void* handle) {
+    Sleep(150);
+    CloseHandle(static_cast<HANDLE>(handle));
+    return 0;
+}
+
+// A reader that holds the file for a moment, as a virus scanner does, does
+// not make the save fail.
+TEST(Win32FileSystem, ASaveWaitsOutABriefReader) {
+    TemporaryDirectory directory("reader");
+    Win32FileSystem files;
+    const std::string path = directory.Path + "tarnwick.ini";
+    ASSERT_TRUE(files.ReplaceContent(path, "old"));
+    HANDLE reader = CreateFileW(WideFromShiftJis(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    HANDLE closer = CreateThread(nullptr, 0, CloseAfterAMoment, reader, 0, nullptr);
+    EXPECT_TRUE(files.ReplaceContent(path, "new"));
+    WaitForSingleObject(closer, INFINITE);
+    CloseHandle(closer);
+    EXPECT_EQ(files.ReadFile(path).value_or(""), "new");
+}
+
 } // namespace

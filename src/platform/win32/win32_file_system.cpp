@@ -25,6 +25,23 @@ bool WriteNewFile(const std::wstring& path, const std::string& content) {
     return file.IsValid() && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
 }
 
+// Another program reading the file (a virus scanner, a backup, an editor
+// opening it) refuses its replacement for a moment; only a lasting refusal
+// is a failure worth telling the user.
+const int kReplaceAttempts = 10;
+const DWORD kReplaceRetryMs = 50;
+
+bool MoveOver(const std::wstring& from, const std::wstring& to) {
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        if (attempt == kReplaceAttempts)
+            return false;
+        Sleep(kReplaceRetryMs);
+    }
+}
+
 bool IsReadOnly(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
@@ -63,9 +80,7 @@ bool Win32FileSystem::ReplaceContent(const std::string& path, const std::string&
     if (IsReadOnly(target))
         return false;
     const std::wstring temporary = target + L".new";
-    if (!WriteNewFile(temporary, content) ||
-        !MoveFileExW(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!WriteNewFile(temporary, content) || !MoveOver(temporary, target)) {
         DeleteFileW(temporary.c_str());
         return false;
     }
