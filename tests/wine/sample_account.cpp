@@ -9,18 +9,6 @@
 
 #include <stdexcept>
 
-namespace {
-
-std::wstring FromUtf8(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
-
-} // namespace
-
 std::string WindowsFormOf(const std::string& linuxPath) {
     std::string path = "Z:" + linuxPath;
     for (char& c : path)
@@ -46,7 +34,8 @@ std::string SampleGeneratorPath() {
 
 bool RunLinuxShell(const std::string& command, const std::string& markerStem) {
     const std::string marker = markerStem + ".done";
-    std::wstring line = L"sh -c \"" + FromUtf8(command + " ; touch '" + marker + "'") + L"\"";
+    std::wstring line =
+        L"sh -c \"" + WideFromCodePage(command + " ; touch '" + marker + "'", CP_UTF8) + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

@@ -22,15 +22,6 @@
 
 namespace {
 
-std::string Utf8FromWide(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
-}
-
 int PrintCatalogue(const std::wstring& accountDirectory) {
     std::string account = ShiftJisFromWide(accountDirectory);
     if (account.empty() || account.back() != '\\')
@@ -43,7 +34,7 @@ int PrintCatalogue(const std::wstring& accountDirectory) {
     std::string lines;
     for (int position = 0; position < catalogue.Count(); ++position) {
         const std::wstring title = WideFromShiftJis(catalogue.At(position).Title);
-        lines += std::to_string(position) + ":" + Utf8FromWide(title) + "\n";
+        lines += std::to_string(position) + ":" + CodePageFromWide(title, CP_UTF8) + "\n";
     }
     // Written as bytes: the C runtime's text mode would end lines in CR LF.
     DWORD written = 0;
