@@ -122,7 +122,7 @@ void CommitSettingsDialogState(const SettingsDialogState& state, SettingsStore& 
 OptionTexts RecommendedOptions(SettingsDialogState::Version version) {
     if (version == SettingsDialogState::Namazu13)
         return {"-kh -KP -t \".*\\.alm\"", ""};
-    return {"--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"", "--config=\"namazurc\""};
+    return {kRecommendedMknmzOption20, "--config=\"namazurc\""};
 }
 
 ProgramPaths DefaultProgramPaths(SettingsDialogState::Version version) {

@@ -72,6 +72,12 @@ struct TSettings {
     std::vector<TAliasInfo> Aliases;
 };
 
+// What a new tarnwick.ini and "お薦めオプション" give mknmz of Namazu 2.0.
+// Without -H (--no-hiragana): it drops every word of hiragana alone, so
+// that a query such as 申し上げます, split by KAKASI, found nothing.
+inline constexpr char kRecommendedMknmzOption20[] =
+    "--use-kakasi --mailnews -EK --allow=\".*\\.alm\"";
+
 // Only the exact "1.3" means Namazu 1.3; anything else is 2.0.
 inline bool IsNamazu13(const TSettings& settings) {
     return settings.NamazuVersion == "1.3";

@@ -73,8 +73,7 @@ const PlainKey kPlainKeys[] = {
     {"Command", "PerlPath", &TSettings::PerlPath, "c:\\Perl\\Bin\\Perl.exe",
      "c:\\Perl\\bin\\perl.exe"},
     {"Command", "namazuOption", &TSettings::namazuOption, "--config=\"namazurc\"", ""},
-    {"Command", "mknmzOption", &TSettings::mknmzOption,
-     "--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"", "-kh -KP"},
+    {"Command", "mknmzOption", &TSettings::mknmzOption, kRecommendedMknmzOption20, "-kh -KP"},
     {"Command", "NamazuVersion", &TSettings::NamazuVersion, "2.0", "1.3"},
     {"Alias", "Max", &TSettings::AliasMax, "0", "0"},
 };

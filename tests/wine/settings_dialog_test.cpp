@@ -374,7 +374,7 @@ TEST_F(SettingsDialogTest, ButtonsFillInByVersionAndShowWindowEnablesItsOptions)
     const Expected cases[] = {
         {L"1.3.x", L"-kh -KP -t \".*\\.alm\"", L"", L"c:\\usr\\local\\namazu\\bin\\mknmz",
          L"c:\\usr\\local\\namazu\\bin\\namazu.exe"},
-        {L"2.0", L"--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"", L"--config=\"namazurc\"",
+        {L"2.0", L"--use-kakasi --mailnews -EK --allow=\".*\\.alm\"", L"--config=\"namazurc\"",
          L"c:\\namazu\\bin\\mknmz", L"c:\\namazu\\bin\\namazu.exe"},
     };
     HWND perlPath = ui::FindControlByName(dialog, "edtPerlPath");

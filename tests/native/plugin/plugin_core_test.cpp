@@ -179,7 +179,7 @@ TEST_F(PluginCoreTest, ReceivedMailFindsTheLastInboxAndCreatesMissingFiles) {
         ProfileDocument(files.Files[state.Store.IniFileName]).Read("Mknmz", "NowCountMail", ""),
         "1");
     EXPECT_EQ(state.Store.Settings.mknmzOption,
-              "--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"");
+              "--use-kakasi --mailnews -EK --allow=\".*\\.alm\"");
 }
 
 TEST_F(PluginCoreTest, ReceivedMailElsewhereUsesTheBareFileName) {

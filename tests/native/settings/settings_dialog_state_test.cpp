@@ -47,7 +47,7 @@ TEST_F(SettingsDialogStateTest, OpeningCreatesTheMissingFileInTheHostsAccount) {
     EXPECT_TRUE(state.ShowWindow);
     EXPECT_TRUE(state.RenameToFolderName);
     EXPECT_EQ(state.NamazuVersion, SettingsDialogState::Namazu20);
-    EXPECT_EQ(state.MknmzOption, "--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"");
+    EXPECT_EQ(state.MknmzOption, "--use-kakasi --mailnews -EK --allow=\".*\\.alm\"");
     EXPECT_EQ(state.PerlPath, "c:\\Perl\\Bin\\Perl.exe");
 }
 
@@ -224,7 +224,7 @@ TEST_F(SettingsDialogStateTest, RecommendationsFollowTheSelectedVersion) {
     EXPECT_EQ(old.Mknmz, "-kh -KP -t \".*\\.alm\"");
     EXPECT_EQ(old.Namazu, "");
     const OptionTexts current = RecommendedOptions(SettingsDialogState::Namazu20);
-    EXPECT_EQ(current.Mknmz, "--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"");
+    EXPECT_EQ(current.Mknmz, "--use-kakasi --mailnews -EK --allow=\".*\\.alm\"");
     EXPECT_EQ(current.Namazu, "--config=\"namazurc\"");
 
     const ProgramPaths oldPaths = DefaultProgramPaths(SettingsDialogState::Namazu13);

@@ -99,7 +99,7 @@ TEST_F(SettingsStoreTest, MissingKeysTakeTheirLoadDefaultsWhereTheyDifferFromCre
 TEST_F(SettingsStoreTest, FreshFileLoadsTheCreationValues) {
     store.EnsureSettingsFile();
     const TSettings& s = store.Settings;
-    EXPECT_EQ(s.mknmzOption, "--use-kakasi --mailnews -EHK --allow=\".*\\.alm\"");
+    EXPECT_EQ(s.mknmzOption, "--use-kakasi --mailnews -EK --allow=\".*\\.alm\"");
     EXPECT_EQ(s.namazuOption, "--config=\"namazurc\"");
     EXPECT_EQ(s.MknmzUsePreviousTarget, "1");
     EXPECT_EQ(s.History, std::vector<std::string>(10));
