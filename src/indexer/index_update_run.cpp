@@ -2,6 +2,7 @@
 
 #include "catalogue/path_utilities.h"
 #include "indexer/drive_substitution.h"
+#include "indexer/mime_mail_filter.h"
 #include "indexer/mknmz_command_line.h"
 #include "text/shift_jis.h"
 
@@ -82,6 +83,8 @@ bool IndexUpdateRun::Run(const IndexDialogState& state) {
         state.SaveIndexTargets(Settings());
     view_.ShowStatus(kUpdatingText);
     const std::string tempDir = TempDirectory();
+    const bool olderIndexes = !state.Rebuild && AnyIndexBuilt(state, rows);
+    const bool filterIsNew = InstallMailFilter();
     reportedUnusableOutputDir_ = false;
     for (size_t k = 0; k < rows.size(); ++k) {
         view_.ShowStatus(ProgressText(k + 1, rows.size()));
@@ -90,8 +93,43 @@ bool IndexUpdateRun::Run(const IndexDialogState& state) {
     Settings().NowCountMail = "0";
     Settings().LastDate = LastDateText(services_.Time.Now());
     view_.ShowStatus(IndexStatusText(Settings()));
+    if (filterIsNew && olderIndexes)
+        TellAboutOlderIndexes();
     view_.BringToForeground();
     return true;
+}
+
+bool IndexUpdateRun::AnyIndexBuilt(const IndexDialogState& state, const std::vector<int>& rows) {
+    for (int row : rows) {
+        if (services_.Files.FileExists(state.Folder(row).IndexDir + "NMZ.i"))
+            return true;
+    }
+    return false;
+}
+
+// True when the filter has just been put in place for the first time. Where
+// it cannot be written, mknmz runs without it.
+bool IndexUpdateRun::InstallMailFilter() {
+    includeFile_.clear();
+    if (IsNamazu13(Settings()))
+        return false;
+    const std::string workDir = IndexBase(Settings(), services_.Host.GetAccount(host_)) + "Namazu";
+    MakeDirectories(services_.Files, workDir);
+    const std::string path = workDir + "\\" + kMimeMailFilterName;
+    const FilterInstall install = InstallMimeMailFilter(services_.Files, path);
+    if (install != FilterInstall::Failed)
+        includeFile_ = path;
+    return install == FilterInstall::Created;
+}
+
+// Mail indexed before the filter was there keeps its encoded bodies out of
+// the index until the folder is built again.
+void IndexUpdateRun::TellAboutOlderIndexes() {
+    services_.Ui.ShowInformation(
+        nullptr, "tarnwick for Namazu",
+        "base64 や quoted-printable で送られたメールの本文も検索できるようになりました。\n"
+        "これまでに作成したインデックスには、そうしたメールの本文が入っていません。"
+        "「削除して作り直す」をチェックしてインデックスを作成し直してください。");
 }
 
 // Empty unless indexes are built in the temporary directory.
@@ -113,6 +151,7 @@ void IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
         target.OutputDir = *handedOver;
         target.AccountDir = services_.Host.GetAccount(host_);
         target.RelativePath = services_.Catalogue.AccountRelativePath(folder.Path);
+        target.IncludeFile = includeFile_;
         BuildIndex(folder, target);
     } else {
         ReportUnusableOutputDir(outputDir);

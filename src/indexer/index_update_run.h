@@ -35,6 +35,9 @@ public:
     bool Run(const IndexDialogState& state);
 
 private:
+    bool AnyIndexBuilt(const IndexDialogState& state, const std::vector<int>& rows);
+    bool InstallMailFilter();
+    void TellAboutOlderIndexes();
     void UpdateFolder(const TFolderInfo& folder, bool rebuild, const std::string& tempDir);
     void BuildIndex(const TFolderInfo& folder, const MknmzTarget& target);
     void ReportUnusableOutputDir(const std::string& dir);
@@ -52,4 +55,5 @@ private:
     IndexDialogView& view_;
     WindowHandle host_;
     bool reportedUnusableOutputDir_ = false;
+    std::string includeFile_;
 };

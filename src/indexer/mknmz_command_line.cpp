@@ -34,8 +34,9 @@ std::string PerlPatternLiteral(const std::string& text) {
     return literal;
 }
 
-std::string BaseCommand(const TSettings& settings) {
-    return Quoted(settings.PerlPath) + " " + Quoted(settings.mknmzPath) + " " +
+std::string BaseCommand(const TSettings& settings, const std::string& include = "") {
+    const std::string includeOption = include.empty() ? "" : " --include=" + Quoted(include);
+    return Quoted(settings.PerlPath) + " " + Quoted(settings.mknmzPath) + includeOption + " " +
            settings.mknmzOption;
 }
 
@@ -58,7 +59,7 @@ std::string MknmzCommandLine(const TSettings& settings, const MknmzTarget& targe
         return BaseCommand(settings) + " -O " + Quoted(target.OutputDir) + " " +
                DocumentPrefix(target) + "  " + Quoted(WithoutFinalBackslash(target.FolderPath));
     }
-    return BaseCommand(settings) + " --output-dir=" + Quoted(target.OutputDir) +
+    return BaseCommand(settings, target.IncludeFile) + " --output-dir=" + Quoted(target.OutputDir) +
            " --replace=" + Quoted(AccountReplaceCode(target.AccountDir)) + " .";
 }
 

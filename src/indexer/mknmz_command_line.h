@@ -10,13 +10,16 @@ struct MknmzTarget {
     std::string OutputDir;    // where the index goes, without a final '\'
     std::string AccountDir;   // ending in '\'
     std::string RelativePath; // FolderPath without the account directory
+    std::string IncludeFile;  // Perl that Namazu 2.0's mknmz includes; empty for none
 };
 
 // mknmz's Perl code that names documents account/... in place of the
 // account directory, matched literally and ignoring case.
 std::string AccountReplaceCode(const std::string& accountDir);
 
-// The Namazu 2.0 form, run in the folder directory, or the 1.3 form.
+// The Namazu 2.0 form, run in the folder directory, or the 1.3 form. The
+// include comes before the user's options, so that an include of their own
+// takes its place.
 std::string MknmzCommandLine(const TSettings& settings, const MknmzTarget& target);
 
 // The 1.3 form that names the folder through a substituted drive, for

@@ -1,6 +1,7 @@
 #include "indexer/index_update_run.h"
 
 #include "indexer/indexer_fixture.h"
+#include "indexer/mime_mail_filter.h"
 
 #include <map>
 
@@ -333,6 +334,60 @@ TEST_F(IndexUpdateRunTest, MakesEveryMissingParentAndFormatsTheDate) {
         EXPECT_TRUE(files.Directories.count(dir)) << dir;
     EXPECT_FALSE(files.Directories.count("d:"));
     EXPECT_EQ(LastDateText({2026, 12, 7, 0, 5, 0}), "2026/12/07 00:05");
+}
+
+TEST_F(IndexUpdateRunTest, Namazu20IncludesTheDecodingFilterKeptBesideTheIndexes) {
+    state.Store.Settings.IndexDir = "d:\\idx\\";
+    state.Catalogue.LoadFolderCatalogue(kHost);
+    dialog.SetFolders(state.Catalogue);
+    dialog.ClickCheck(1, true);
+    const std::string filter = "d:\\idx\\Namazu\\tarnwickmail.pl";
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        files.Writes = 0;
+        runner.Calls.clear();
+        Run();
+        EXPECT_EQ(files.Files[filter], MimeMailFilterScript());
+        EXPECT_EQ(files.Writes, run == 0 ? 1 : 0); // written only when it differs
+        ASSERT_EQ(runner.Calls.size(), 1u);
+        EXPECT_NE(runner.Calls[0].CommandLine.find("--include=\"" + filter + "\" --mailnews "),
+                  std::string::npos);
+    }
+    files.Files[filter] = "an older filter";
+    Run();
+    EXPECT_EQ(files.Files[filter], MimeMailFilterScript());
+    EXPECT_TRUE(ui.Boxes.empty());
+
+    // A filter that cannot be written is left out; 1.3 never has one.
+    files.ReadOnly.insert(filter);
+    files.Files[filter] = "an older filter";
+    runner.Calls.clear();
+    Run();
+    state.Store.Settings.NamazuVersion = "1.3";
+    Run();
+    ASSERT_EQ(runner.Calls.size(), 2u);
+    for (const auto& call : runner.Calls)
+        EXPECT_EQ(call.CommandLine.find("--include"), std::string::npos) << call.CommandLine;
+}
+
+TEST_F(IndexUpdateRunTest, IndexesBuiltBeforeTheFilterAreToldOfOnce) {
+    files.Files[IndexDir("b004\\NMZ.i")] = "built without the filter";
+    dialog.ClickCheck(1, true);
+    Run();
+    EXPECT_TRUE(ui.Boxes.empty()); // 仕事 had no index yet
+    files.Files.erase(IndexDir("tarnwickmail.pl"));
+    dialog.ClickCheck(4, true);
+    dialog.Rebuild = true;
+    Run();
+    EXPECT_TRUE(ui.Boxes.empty()); // rebuilt with the filter
+    files.Files.erase(IndexDir("tarnwickmail.pl"));
+    files.Files[IndexDir("b004\\NMZ.i")] = "built without the filter";
+    dialog.Rebuild = false;
+    Run();
+    Run();
+    ASSERT_EQ(ui.Boxes.size(), 1u);
+    EXPECT_EQ(ui.Boxes[0].Kind, "information");
+    EXPECT_NE(ui.Boxes[0].Text.find("「削除して作り直す」"), std::string::npos);
 }
 
 } // namespace

@@ -15,7 +15,7 @@ TSettings Settings(const std::string& version, const std::string& options) {
 
 MknmzTarget User001() {
     return {"c:\\al\\acc\\user001.box\\", "C:\\AL\\acc\\Namazu\\b001", "C:\\AL\\acc\\",
-            "user001.box\\"};
+            "user001.box\\", ""};
 }
 
 TEST(MknmzCommandLineTest, Namazu20RewritesTheAccountDirectoryToThePrefix) {
@@ -24,6 +24,18 @@ TEST(MknmzCommandLineTest, Namazu20RewritesTheAccountDirectoryToThePrefix) {
               "\"c:\\Perl\\bin\\perl.exe\" \"c:\\usr\\local\\namazu\\bin\\mknmz\" --use-kakasi "
               "--mailnews -EHK --allow=\".*\\.alm\" --output-dir=\"C:\\AL\\acc\\Namazu\\b001\" "
               "--replace=\"s#C:/AL/acc/#account/#i\" .");
+}
+
+// A user's own include, later on the line, is the one mknmz keeps.
+TEST(MknmzCommandLineTest, Namazu20IncludesTheFilterBeforeTheUsersOptions) {
+    MknmzTarget target = User001();
+    target.IncludeFile = "C:\\AL\\acc\\Namazu\\tarnwickmail.pl";
+    EXPECT_EQ(MknmzCommandLine(Settings("2.0", "-I mine.pl"), target),
+              "\"c:\\Perl\\bin\\perl.exe\" \"c:\\usr\\local\\namazu\\bin\\mknmz\" "
+              "--include=\"C:\\AL\\acc\\Namazu\\tarnwickmail.pl\" -I mine.pl "
+              "--output-dir=\"C:\\AL\\acc\\Namazu\\b001\" --replace=\"s#C:/AL/acc/#account/#i\" .");
+    EXPECT_EQ(MknmzCommandLine(Settings("1.3", "-kh"), target).find("--include"),
+              std::string::npos);
 }
 
 TEST(MknmzCommandLineTest, Namazu13NamesPrefixAndFolderWithTwoSpacesBetween) {
@@ -45,7 +57,7 @@ TEST(MknmzCommandLineTest, OnlyTheExactVersionTextSelectsNamazu13) {
 TEST(MknmzCommandLineTest, SlashesSkipTrailBytesOfDoubleByteCharacters) {
     // The trail byte of 表 is 0x5C; it must survive as part of the character.
     MknmzTarget target{"c:\\al\\予定表\\user002.box\\user007.box\\", "c:\\idx", "c:\\al\\予定表\\",
-                       "user002.box\\user007.box\\"};
+                       "user002.box\\user007.box\\", ""};
     EXPECT_NE(MknmzCommandLine(Settings("2.0", ""), target).find("s#c:/al/予\\定表\\/#account/#i"),
               std::string::npos);
     EXPECT_NE(MknmzCommandLine(Settings("1.3", ""), target)
@@ -69,7 +81,8 @@ TEST(MknmzCommandLineTest, AccountPatternMatchesTheAccountDirectoryLiterally) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.account);
-        const MknmzTarget target{c.account + "inbox.box\\", "c:\\idx", c.account, "inbox.box\\"};
+        const MknmzTarget target{c.account + "inbox.box\\", "c:\\idx", c.account, "inbox.box\\",
+                                 ""};
         const std::string line = MknmzCommandLine(Settings("2.0", ""), target);
         EXPECT_EQ(line.substr(line.find("--replace=")),
                   "--replace=\"s#" + c.pattern + "#account/#i\" .");
@@ -78,7 +91,7 @@ TEST(MknmzCommandLineTest, AccountPatternMatchesTheAccountDirectoryLiterally) {
 
 TEST(MknmzCommandLineTest, SubstitutionNamesTheFolderOnTheDrive) {
     MknmzTarget target{"c:\\a very long path\\al\\acc\\user002.box\\user007.box\\", "C:\\T\\Namazu",
-                       "c:\\a very long path\\al\\acc\\", "user002.box\\user007.box\\"};
+                       "c:\\a very long path\\al\\acc\\", "user002.box\\user007.box\\", ""};
     EXPECT_EQ(SubstitutedMknmzCommandLine(Settings("1.3", "-kh"), target, 'E'),
               "\"c:\\Perl\\bin\\perl.exe\" \"c:\\usr\\local\\namazu\\bin\\mknmz\" -kh -t "
               "\".*\\.alm\" -O \"C:\\T\\Namazu\" \"account/user002.box/user007.box/\" "
