@@ -4,6 +4,7 @@
 #include "indexer/drive_substitution.h"
 #include "indexer/mime_mail_filter.h"
 #include "indexer/mknmz_command_line.h"
+#include "indexer/mknmz_options.h"
 #include "text/shift_jis.h"
 
 #include <cstdio>
@@ -81,6 +82,7 @@ bool IndexUpdateRun::Run(const IndexDialogState& state) {
         return false;
     if (state.SaveTarget)
         state.SaveIndexTargets(Settings());
+    OfferRecommendedOptions();
     view_.ShowStatus(kUpdatingText);
     const std::string tempDir = TempDirectory();
     const bool olderIndexes = !state.Rebuild && AnyIndexBuilt(state, rows);
@@ -97,6 +99,22 @@ bool IndexUpdateRun::Run(const IndexDialogState& state) {
         TellAboutOlderIndexes();
     view_.BringToForeground();
     return true;
+}
+
+// Namazu 2.0's mknmz refuses Namazu 1.3's options and indexes nothing.
+void IndexUpdateRun::OfferRecommendedOptions() {
+    if (IsNamazu13(Settings()))
+        return;
+    const std::optional<char> unknown = UnknownNamazu20Letter(Settings().mknmzOption);
+    if (!unknown)
+        return;
+    const std::string text = "mknmz オプション「" + Settings().mknmzOption + "」の -" +
+                             std::string(1, *unknown) +
+                             " は Namazu 2.0 の mknmz にないため、インデックスを作成できません。\n"
+                             "お薦めのオプション「" +
+                             kRecommendedMknmzOption20 + "」に変えてもよろしいですか？";
+    if (services_.Ui.Confirm(nullptr, "オプションの確認", text))
+        Settings().mknmzOption = kRecommendedMknmzOption20;
 }
 
 bool IndexUpdateRun::AnyIndexBuilt(const IndexDialogState& state, const std::vector<int>& rows) {

@@ -35,6 +35,7 @@ public:
     bool Run(const IndexDialogState& state);
 
 private:
+    void OfferRecommendedOptions();
     bool AnyIndexBuilt(const IndexDialogState& state, const std::vector<int>& rows);
     bool InstallMailFilter();
     void TellAboutOlderIndexes();

@@ -18,9 +18,10 @@ protected:
     }
 
     void WriteSettings(const std::string& mknmzLines) {
-        files.Files[ini] = "[Mknmz]\r\n" + mknmzLines +
-                           "[Command]\r\nNamazuVersion=2.0\r\nPerlPath=p.exe\r\n"
-                           "mknmzPath=mknmz\r\n";
+        files.Files[ini] =
+            "[Mknmz]\r\n" + mknmzLines +
+            "[Command]\r\nNamazuVersion=2.0\r\nmknmzOption=--mailnews\r\nPerlPath=p.exe\r\n"
+            "mknmzPath=mknmz\r\n";
     }
     bool FileHas(const std::string& line) const {
         return files.Files.at(ini).find(line + "\r\n") != std::string::npos;

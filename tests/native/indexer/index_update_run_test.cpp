@@ -390,4 +390,28 @@ TEST_F(IndexUpdateRunTest, IndexesBuiltBeforeTheFilterAreToldOfOnce) {
     EXPECT_NE(ui.Boxes[0].Text.find("「削除して作り直す」"), std::string::npos);
 }
 
+TEST_F(IndexUpdateRunTest, Namazu13OptionsUnder20AreOfferedTheRecommendedOnes) {
+    dialog.ClickCheck(1, true);
+    state.Store.Settings.mknmzOption = "-kh -KP";
+    ui.ConfirmAnswer = false;
+    Run();
+    ui.ConfirmAnswer = true;
+    Run();
+    ASSERT_EQ(ui.Boxes.size(), 2u);
+    EXPECT_EQ(ui.Boxes[0].Kind, "confirm");
+    EXPECT_EQ(ui.Boxes[0].Caption, "オプションの確認");
+    EXPECT_EQ(ui.Boxes[0].Text.find("mknmz オプション「-kh -KP」の -P は"), 0u);
+    ASSERT_EQ(runner.Calls.size(), 2u);
+    EXPECT_NE(runner.Calls[0].CommandLine.find(" -kh -KP "), std::string::npos);
+    EXPECT_NE(runner.Calls[1].CommandLine.find(std::string(" ") + kRecommendedMknmzOption20 + " "),
+              std::string::npos);
+    EXPECT_EQ(Settings().mknmzOption, kRecommendedMknmzOption20);
+
+    state.Store.Settings.mknmzOption = "-kh -KP";
+    state.Store.Settings.NamazuVersion = "1.3";
+    Run();
+    EXPECT_EQ(ui.Boxes.size(), 2u);
+    EXPECT_EQ(Settings().mknmzOption, "-kh -KP");
+}
+
 } // namespace
