@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Writes a sample mail account directory laid out like AL-Mail32 keeps it.
 
-    make_sample_mailbox.py OUTDIR [--seed S] [--mails N] [--folders K]
+    make_sample_mailbox.py OUTDIR [--seed S] [--mails N] [--folders K] [--base64-half]
 
 OUTDIR receives account.ini, inbox.box, outbox.box, K plain folders
 user001.box... and a container folder holding a mail folder and a further
 container, each mail folder with N mails 1.alm... The content is random but
 fixed by the seed. Every mail folder's 1.alm contains each of KNOWN_WORDS, and
 later mails contain them now and then, so that searches have hits to find.
-INI files are Shift-JIS with CRLF; mails are ISO-2022-JP with CRLF.
+INI files are Shift-JIS with CRLF; mails are ISO-2022-JP with CRLF. With
+--base64-half every even-numbered mail carries the same text as UTF-8 in
+base64 instead, as most mail sent today does.
 """
 
 import argparse
@@ -119,7 +121,7 @@ def subject(rng, must_contain):
     return " ".join(rng.sample(ENGLISH_WORDS, 3)).capitalize()
 
 
-def mail_text(rng, number, date, must_contain):
+def mail_text(rng, number, date, must_contain, base64_body=False):
     sender, receiver = rng.sample(PEOPLE, 2)
     headers = [
         "Date: " + date.strftime("%a, %d %b %Y %H:%M:%S +0900"),
@@ -128,14 +130,17 @@ def mail_text(rng, number, date, must_contain):
         "Subject: " + encoded_word(subject(rng, must_contain)),
         "Message-Id: <%d.%d@sample.example.jp>" % (number, rng.randrange(10 ** 9)),
         "MIME-Version: 1.0",
-        "Content-Type: text/plain; charset=ISO-2022-JP",
-        "Content-Transfer-Encoding: 7bit",
     ]
-    text = "\r\n".join(headers) + "\r\n\r\n" + "\r\n".join(body_lines(rng, must_contain)) + "\r\n"
-    return text.encode("iso-2022-jp")
+    body = "\r\n".join(body_lines(rng, must_contain)) + "\r\n"
+    if base64_body:
+        headers += ["Content-Type: text/plain; charset=UTF-8", "Content-Transfer-Encoding: base64"]
+        encoded = base64.encodebytes(body.encode("utf-8")).replace(b"\n", b"\r\n")
+        return ("\r\n".join(headers) + "\r\n\r\n").encode("iso-2022-jp") + encoded
+    headers += ["Content-Type: text/plain; charset=ISO-2022-JP", "Content-Transfer-Encoding: 7bit"]
+    return ("\r\n".join(headers) + "\r\n\r\n" + body).encode("iso-2022-jp")
 
 
-def write_mails(directory, relative_name, seed, mail_count):
+def write_mails(directory, relative_name, seed, mail_count, base64_half=False):
     # Seeded by the folder's place in the account, not by OUTDIR, so that
     # the same seed gives the same mails wherever they are written.
     rng = random.Random("%s:%s" % (seed, relative_name))
@@ -144,23 +149,24 @@ def write_mails(directory, relative_name, seed, mail_count):
         date += datetime.timedelta(minutes=rng.randint(5, 60 * 24))
         must_contain = KNOWN_WORDS if number == 1 or rng.random() < 0.3 else None
         with open(os.path.join(directory, "%d.alm" % number), "wb") as f:
-            f.write(mail_text(rng, number, date, must_contain))
+            f.write(mail_text(rng, number, date, must_contain, base64_half and number % 2 == 0))
 
 
-def write_folder(outdir, parent, folder, seed, mail_count):
+def write_folder(outdir, parent, folder, seed, mail_count, base64_half):
     directory = os.path.join(outdir, parent, folder.name)
     os.makedirs(directory, exist_ok=True)
     if folder.is_container:
         write_ini(os.path.join(directory, "entry.ini"),
                   [("Title", folder.title), ("Type", "Subfolder"), ("Order", order_of(folder.children))])
         for child in folder.children:
-            write_folder(outdir, os.path.join(parent, folder.name), child, seed, mail_count)
+            write_folder(outdir, os.path.join(parent, folder.name), child, seed, mail_count,
+                         base64_half)
     else:
         write_ini(os.path.join(directory, "entry.ini"), [("Title", folder.title), ("Type", "Mail")])
-        write_mails(directory, os.path.join(parent, folder.name), seed, mail_count)
+        write_mails(directory, os.path.join(parent, folder.name), seed, mail_count, base64_half)
 
 
-def write_account(outdir, seed, mail_count, plain_folder_count):
+def write_account(outdir, seed, mail_count, plain_folder_count, base64_half=False):
     os.makedirs(outdir, exist_ok=True)
     folders = folder_tree(plain_folder_count)
     # "T" stands for the host's own entry that has no folder directory.
@@ -168,9 +174,9 @@ def write_account(outdir, seed, mail_count, plain_folder_count):
     for special in ["inbox.box", "outbox.box"]:
         directory = os.path.join(outdir, special)
         os.makedirs(directory, exist_ok=True)
-        write_mails(directory, special, seed, mail_count)
+        write_mails(directory, special, seed, mail_count, base64_half)
     for folder in folders:
-        write_folder(outdir, "", folder, seed, mail_count)
+        write_folder(outdir, "", folder, seed, mail_count, base64_half)
 
 
 def main():
@@ -180,8 +186,10 @@ def main():
     parser.add_argument("--mails", type=int, default=10, help="mails per mail folder (default 10)")
     parser.add_argument("--folders", type=int, default=3,
                         help="plain folders beside the container (default 3)")
+    parser.add_argument("--base64-half", action="store_true",
+                        help="every even-numbered mail as UTF-8 in base64")
     args = parser.parse_args()
-    write_account(args.outdir, args.seed, args.mails, args.folders)
+    write_account(args.outdir, args.seed, args.mails, args.folders, args.base64_half)
 
 
 if __name__ == "__main__":

@@ -13,7 +13,8 @@ set(wine_test_groups
     rich_text_view "RichTextView*"
     profile_differential "ProfileDifferential.*"
     settings_save "SettingsSave*"
-    hostile_account "HostileAccountTest.*")
+    hostile_account "HostileAccountTest.*"
+    mime_mail "MimeMailTest.*")
 
 set(named_suites "")
 while(wine_test_groups)

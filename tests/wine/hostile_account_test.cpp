@@ -100,17 +100,6 @@ protected:
                        BridgedNamazuSections(" --config=" + mknmzrc));
     }
 
-    // Searches word again in the open result window, its list first
-    // replaced by the command line so that the new list is seen to arrive.
-    std::string SearchAgain(HWND window, const char* word) {
-        SendMessageW(Named(window, "cboKeyword"), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(WideFromShiftJis(word).c_str()));
-        Press(window, "btnViewCommandLine");
-        WaitForPane(window, "WorkDir: ", kSearchTimeoutMs);
-        Press(window, "btnSearch");
-        return WaitForPane(window, "検索結果\r\n", kSearchTimeoutMs);
-    }
-
     // Opens the only hit with N and Enter, and checks that the mail pane
     // shows the mail file whole with the caret on its first body line.
     void PreviewOnlyHit(HWND window, const OddMail& odd, const std::string& result) {
@@ -210,7 +199,7 @@ TEST_F(HostileAccountTest, IndexesSearchesAndPreviewsEveryOddMail) {
         SCOPED_TRACE(odd.Word);
         const std::string result = &odd == odds
                                        ? WaitForPane(window, "検索結果\r\n", kSearchTimeoutMs)
-                                       : SearchAgain(window, odd.Word);
+                                       : SearchAgain(window, odd.Word, kSearchTimeoutMs);
         EXPECT_EQ(result.find("検索結果\r\n"), 0u) << result;
         EXPECT_EQ(Count(result, uri), odd.Mail.empty() ? 0u : 1u) << result;
         if (odd.Mail.empty() || Count(result, uri) != 1)

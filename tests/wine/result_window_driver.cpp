@@ -42,6 +42,15 @@ std::string WaitForPane(HWND window, const std::string& begin, DWORD timeoutMs) 
     return text;
 }
 
+std::string SearchAgain(HWND window, const std::string& word, DWORD timeoutMs) {
+    SendMessageW(Named(window, "cboKeyword"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(WideFromShiftJis(word).c_str()));
+    Press(window, "btnViewCommandLine");
+    WaitForPane(window, "WorkDir: ", timeoutMs);
+    Press(window, "btnSearch");
+    return WaitForPane(window, "検索結果\r\n", timeoutMs);
+}
+
 std::wstring PaneCharacters(HWND pane) {
     std::wstring text = ui::WindowText(pane);
     for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at))

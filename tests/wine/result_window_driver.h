@@ -25,6 +25,11 @@ void Press(HWND window, const char* name);
 // comes back cut to the old length, so it is read until two reads agree.
 std::string WaitForPane(HWND window, const std::string& begin, DWORD timeoutMs);
 
+// Searches word again in the open result window and returns the new list.
+// The pane first shows the command line, so that the new list is seen to
+// arrive even when it reads as the old one.
+std::string SearchAgain(HWND window, const std::string& word, DWORD timeoutMs);
+
 // A RichEdit pane's text with one position per line break, as RichEdit counts.
 std::wstring PaneCharacters(HWND pane);
 
