@@ -32,7 +32,8 @@ if ($usable && defined $mailnews::{'filter'}) {
 # which leaves base64 and quoted-printable bodies as they were.
 sub filter ($$$$$) {
     my ($orig_cfile, $cont, $weighted_str, $headings, $fields) = @_;
-    my $decoded = decoded_mail($$cont);
+    # A mail too broken to decode is indexed as Namazu would index it.
+    my $decoded = eval { decoded_mail($$cont) };
     $$cont = $decoded if defined $decoded;
     return mailnews::filter($orig_cfile, $cont, $weighted_str, $headings, $fields);
 }
@@ -167,11 +168,13 @@ sub characters ($$) {
 
 my %entity = (amp => '&', lt => '<', gt => '>', quot => '"', apos => "'", nbsp => ' ');
 
+# An unclosed comment, script or tag runs to the end, so that no pattern
+# scans the rest of the text again for each of many openings.
 sub html_text ($) {
     my ($html) = @_;
-    $html =~ s/<!--.*?-->/ /gs;
-    $html =~ s/<(script|style)\b.*?<\/\1\s*>/ /gis;
-    $html =~ s/<[^>]*>/ /gs;
+    $html =~ s/<!--.*?(?:-->|\z)/ /gs;
+    $html =~ s/<(script|style)\b.*?(?:<\/\1\s*>|\z)/ /gis;
+    $html =~ s/<[^>]*(?:>|\z)/ /gs;
     $html =~ s/&#(\d{1,7});/entity_character($1)/ge;
     $html =~ s/&#x([0-9a-f]{1,6});/entity_character(hex $1)/gie;
     $html =~ s/&(\w+);/exists $entity{lc $1} ? $entity{lc $1} : " "/ge;
