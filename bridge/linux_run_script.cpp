@@ -1,5 +1,23 @@
 #include "linux_run_script.h"
 
+namespace {
+
+// The pipeline in a process group of its own, killed whole, as abruptly as
+// TerminateProcess ends a Windows program, once the lifeline is gone.
+std::string Watched(const std::string& pipeline, const std::string& lifeline) {
+    const std::string line = QuoteForShell(lifeline);
+    return "setsid sh -c " + QuoteForShell(pipeline) + " &\n" +
+           "job=$!\n"
+           "( while [ -e " +
+           line +
+           " ]; do sleep 0.1; done; kill -9 \"-$job\" 2>/dev/null ) &\n"
+           "watcher=$!\n"
+           "wait \"$job\"\n"
+           "kill \"$watcher\" 2>/dev/null\n";
+}
+
+} // namespace
+
 std::string QuoteForShell(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) {
@@ -27,9 +45,10 @@ std::string BuildLinuxRunScript(const LinuxCommand& command, const LinuxRunFiles
     }
     script += "LANG=" + locale + " LC_ALL=" + locale + "\n";
     script += "export LANG LC_ALL\n";
-    script += "{ (cd " + QuoteForShell(command.workDir) + " && " + invocation +
-              ") 2>&1; echo $? >" + pendingExitCode + "; } </dev/null | " + filter + " >" +
-              QuoteForShell(files.output) + " 2>&1\n";
+    const std::string pipeline = "{ (cd " + QuoteForShell(command.workDir) + " && " + invocation +
+                                 ") 2>&1; echo $? >" + pendingExitCode + "; } </dev/null | " +
+                                 filter + " >" + QuoteForShell(files.output) + " 2>&1";
+    script += files.lifeline.empty() ? pipeline + "\n" : Watched(pipeline, files.lifeline);
     for (const LinuxLink& link : command.links) {
         script += "rm -f " + QuoteForShell(link.link) + "\n";
     }

@@ -25,6 +25,10 @@ struct LinuxCommand {
 struct LinuxRunFiles {
     std::string output;
     std::string exitCode;
+    // While this file exists the program may run; once it is gone the
+    // program and all it started are killed, as ending the Windows process
+    // that stands for it ends it on Windows. Empty: no such watch.
+    std::string lifeline;
 };
 
 // One word for /bin/sh that stands for text unchanged.
@@ -32,5 +36,6 @@ std::string QuoteForShell(const std::string& text);
 
 // A /bin/sh script that makes the links, runs the command in its directory
 // with its locale, removes the links again, with stdin empty, stderr merged into stdout, the output
-// in files.output and the exit code then in files.exitCode.
+// in files.output and the exit code then in files.exitCode. A killed command
+// leaves no exit code.
 std::string BuildLinuxRunScript(const LinuxCommand& command, const LinuxRunFiles& files);

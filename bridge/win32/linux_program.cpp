@@ -90,8 +90,13 @@ int RunLinuxCommand(const LinuxCommand& command, TemporaryFiles& files) {
     const std::string exitCode = files.Path(".code");
     files.Path(".code.part");
     const std::string script = files.Path(".sh");
-    WriteFileBytes(script,
-                   BuildLinuxRunScript(command, {LinuxPathOf(output), LinuxPathOf(exitCode)}));
+    const std::string lifelinePath = files.Path(".alive");
+    // Gone with this process however it ends, TerminateProcess included.
+    UniqueFileHandle lifeline(CreateFileW(WideFromShiftJis(lifelinePath).c_str(), GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                          CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    WriteFileBytes(script, BuildLinuxRunScript(command, {LinuxPathOf(output), LinuxPathOf(exitCode),
+                                                         LinuxPathOf(lifelinePath)}));
     StartShell(LinuxPathOf(script));
 
     const HANDLE standardOutput = GetStdHandle(STD_OUTPUT_HANDLE);

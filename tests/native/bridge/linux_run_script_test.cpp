@@ -28,7 +28,7 @@ protected:
         char pattern[] = "/tmp/bridge_script_XXXXXX";
         ASSERT_NE(nullptr, mkdtemp(pattern));
         dir_ = pattern;
-        files_ = {dir_ + "/out", dir_ + "/code"};
+        files_ = {dir_ + "/out", dir_ + "/code", ""};
     }
     void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
 
@@ -97,6 +97,25 @@ TEST_F(LinuxRunScriptTest, AMissingProgramGivesShellsNotFoundCode) {
     command.arguments.clear();
     Run(command);
     EXPECT_EQ("127\n", ReadAll(files_.exitCode));
+}
+
+TEST_F(LinuxRunScriptTest, ALostLifelineKillsTheCommandAndLeavesNoExitCode) {
+    files_.lifeline = dir_ + "/alive";
+    std::ofstream(files_.lifeline) << "";
+    Run(ShellCommand("echo started"));
+    EXPECT_EQ("started\n", ReadAll(files_.output));
+    EXPECT_EQ("0\n", ReadAll(files_.exitCode));
+
+    std::remove(files_.exitCode.c_str());
+    std::ofstream(dir_ + "/run.sh", std::ios::binary)
+        << BuildLinuxRunScript(ShellCommand("echo started; sleep 30; echo finished"), files_);
+    // The lifeline goes while the command sleeps; waiting for the script
+    // takes the 30 s only if the kill fails.
+    ASSERT_EQ(0, std::system(("(sleep 1; rm '" + files_.lifeline + "') & /bin/sh '" + dir_ +
+                              "/run.sh' 2>/dev/null; wait")
+                                 .c_str()));
+    EXPECT_EQ("started\n", ReadAll(files_.output));
+    EXPECT_FALSE(Exists(files_.exitCode));
 }
 
 } // namespace
