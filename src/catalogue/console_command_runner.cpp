@@ -29,11 +29,22 @@ ConsoleCommandRunner::RunConsoleCommand(const std::string& commandLine, const st
         return Start(commandLine, workDir, wsMinimizedNoActivate);
     case rmCapture:
         if (textView != nullptr)
-            Capture(commandLine, workDir, *textView);
+            Capture(commandLine, workDir, *textView, nullptr);
         return nullptr;
     default:
         return nullptr;
     }
+}
+
+ProgramEnd ConsoleCommandRunner::RunToEnd(const std::string& commandLine,
+                                          const std::string& workDir, int mode,
+                                          ConsoleTextView* textView, unsigned rhythmMs,
+                                          const StopRequest& stop) {
+    if (mode == rmCapture)
+        return textView == nullptr ? ProgramEnd() : Capture(commandLine, workDir, *textView, stop);
+    std::unique_ptr<RunningProcess> process =
+        RunConsoleCommand(commandLine, workDir, mode, nullptr);
+    return process ? process->WaitForEndOrStop(rhythmMs, stop) : ProgramEnd();
 }
 
 std::unique_ptr<RunningProcess> ConsoleCommandRunner::Start(const std::string& commandLine,
@@ -44,19 +55,26 @@ std::unique_ptr<RunningProcess> ConsoleCommandRunner::Start(const std::string& c
     return process;
 }
 
-void ConsoleCommandRunner::Capture(const std::string& commandLine, const std::string& workDir,
-                                   ConsoleTextView& view) {
+ProgramEnd ConsoleCommandRunner::Capture(const std::string& commandLine, const std::string& workDir,
+                                         ConsoleTextView& view, const StopRequest& stop) {
     view.SetBusyMark(0);
     if (view.HoldsText())
         view.AppendText(kCaptureSeparator);
     view.AppendText(CaptureHeader(workDir, commandLine));
     view.Refresh();
+    ProgramEnd end;
     std::unique_ptr<CaptureProcess> process = launcher_.NewCaptureProcess();
     if (StartCapture(*process, commandLine, workDir)) {
-        CopyOutput(*process, view);
-        process->WaitForEnd(kCaptureRhythmMs);
+        end.Started = true;
+        end.Stopped = !CopyOutput(*process, view, stop);
+        if (end.Stopped)
+            process->Terminate();
+        const std::optional<unsigned long> code = process->WaitForEnd(kCaptureRhythmMs);
+        if (!end.Stopped)
+            end.ExitCode = code;
     }
     view.SetBusyMark(1);
+    return end;
 }
 
 bool ConsoleCommandRunner::StartCapture(CaptureProcess& process, const std::string& commandLine,
@@ -75,8 +93,10 @@ bool ConsoleCommandRunner::StartCapture(CaptureProcess& process, const std::stri
 
 // Each round drains what the pipe holds, so a talkative program is never
 // held up by a full pipe; the text after the last LF is shown at the end.
-void ConsoleCommandRunner::CopyOutput(CaptureProcess& process, ConsoleTextView& view) {
+bool ConsoleCommandRunner::CopyOutput(CaptureProcess& process, ConsoleTextView& view,
+                                      const StopRequest& stop) {
     ConsoleOutputSplitter splitter;
+    bool ended = true;
     for (;;) {
         pump_.Sleep(kCaptureRhythmMs);
         std::string chunk;
@@ -87,8 +107,13 @@ void ConsoleCommandRunner::CopyOutput(CaptureProcess& process, ConsoleTextView& 
         if (!open)
             break;
         pump_.ProcessPendingMessages();
+        if (stop && stop()) {
+            ended = false;
+            break;
+        }
     }
     const std::string rest = splitter.TakeRest();
     if (!rest.empty())
         AppendBlock(view, rest);
+    return ended;
 }

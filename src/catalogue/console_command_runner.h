@@ -19,14 +19,19 @@ public:
     std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
                                                       const std::string& workDir, int mode,
                                                       ConsoleTextView* textView) override;
+    ProgramEnd RunToEnd(const std::string& commandLine, const std::string& workDir, int mode,
+                        ConsoleTextView* textView, unsigned rhythmMs,
+                        const StopRequest& stop) override;
 
 private:
     std::unique_ptr<RunningProcess> Start(const std::string& commandLine,
                                           const std::string& workDir, int show);
-    void Capture(const std::string& commandLine, const std::string& workDir, ConsoleTextView& view);
+    ProgramEnd Capture(const std::string& commandLine, const std::string& workDir,
+                       ConsoleTextView& view, const StopRequest& stop);
     bool StartCapture(CaptureProcess& process, const std::string& commandLine,
                       const std::string& workDir);
-    void CopyOutput(CaptureProcess& process, ConsoleTextView& view);
+    // False when stop ended the program.
+    bool CopyOutput(CaptureProcess& process, ConsoleTextView& view, const StopRequest& stop);
 
     ProcessLauncher& launcher_;
     MessagePump& pump_;

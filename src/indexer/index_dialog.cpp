@@ -45,6 +45,14 @@ void IndexDialog::btnUpdateIndexClick() {
 }
 
 void IndexDialog::btnCancelClick() {
+    if (running_) {
+        stopRequested_ =
+            stopRequested_ ||
+            services_.Ui.Confirm(nullptr, "中止の確認",
+                                 "インデックスの作成を中止しますか？\n"
+                                 "作成中のフォルダは、前回のインデックスのままになります。");
+        return;
+    }
     if (state_.SaveTarget)
         state_.SaveIndexTargets(services_.Store.Settings);
     view_.CloseDialog();
@@ -72,7 +80,14 @@ void IndexDialog::FormCloseQuery() {
 }
 
 bool IndexDialog::RunIndexUpdate() {
-    IndexUpdateRun run(services_, view_, host_);
+    IndexUpdateRun run(services_, view_, host_, [this] { return stopRequested_; });
+    running_ = true;
+    stopRequested_ = false;
+    // Cleared however the run ends, a failure thrown through it included.
+    struct RunEnd {
+        bool& Running;
+        ~RunEnd() { Running = false; }
+    } end{running_};
     return run.Run(state_);
 }
 

@@ -17,8 +17,10 @@ public:
     void chkRebuildClick(bool checked) { state_.Rebuild = checked; }
     void chkSaveTargetClick(bool checked) { state_.SaveTarget = checked; }
     void btnUpdateIndexClick();
-    // Saves the targets if asked to, then closes the dialog.
+    // Saves the targets if asked to, then closes the dialog. While a run is
+    // under way it offers to stop the run instead.
     void btnCancelClick();
+    bool Running() const { return running_; }
     // The dialog has just become visible: with [Mknmz] Ask "0" the run starts
     // unless Shift is held.
     void ShowingChanged(bool shiftHeld);
@@ -40,4 +42,6 @@ private:
     IndexDialogView& view_;
     WindowHandle host_;
     IndexDialogState state_;
+    bool running_ = false;
+    bool stopRequested_ = false;
 };

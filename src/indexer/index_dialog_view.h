@@ -18,6 +18,9 @@ public:
     virtual void ShowChecks(const IndexDialogState& state) = 0;
     virtual void ShowStatus(const std::string& text) = 0;
     virtual void SetEnabled(bool enabled) = 0;
+    // While mknmz runs every control but btnCancel is disabled, so that the
+    // run can be stopped and nothing else started.
+    virtual void ShowRunning(bool running) = 0;
     virtual void BringToForeground() = 0;
     // Opens a modeless console window owned by nobody and adds it to the
     // dialog's list; null if it cannot be created.

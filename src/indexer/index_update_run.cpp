@@ -2,6 +2,7 @@
 
 #include "catalogue/path_utilities.h"
 #include "indexer/drive_substitution.h"
+#include "indexer/index_stamp.h"
 #include "indexer/mime_mail_filter.h"
 #include "indexer/mknmz_command_line.h"
 #include "indexer/mknmz_options.h"
@@ -13,6 +14,7 @@
 namespace {
 
 const char kUpdatingText[] = "インデックス更新中... しばらくお待ちください。";
+const char kStoppedText[] = "インデックスの作成を中止しました。";
 const unsigned kBuildPollMs = 1000;
 
 std::string WithoutFinalBackslash(const std::string& path) {
@@ -88,17 +90,49 @@ bool IndexUpdateRun::Run(const IndexDialogState& state) {
     const bool olderIndexes = !state.Rebuild && AnyIndexBuilt(state, rows);
     const bool filterIsNew = InstallMailFilter();
     reportedUnusableOutputDir_ = false;
+    skipWindow_ = nullptr;
+    IndexRunReport report;
+    bool stopped = false;
     for (size_t k = 0; k < rows.size(); ++k) {
+        const TFolderInfo& folder = state.Folder(rows[k]);
+        stopped = stopped || StopRequested();
+        if (stopped) {
+            report.Add({folder.Title, FolderResult::NotUpdated, ""});
+            continue;
+        }
         view_.ShowStatus(ProgressText(k + 1, rows.size()));
-        UpdateFolder(state.Folder(rows[k]), state.Rebuild, tempDir);
+        FolderOutcome outcome = UpdateFolder(folder, state.Rebuild, tempDir);
+        stopped = outcome.Result == FolderResult::NotUpdated;
+        report.Add(std::move(outcome));
     }
-    Settings().NowCountMail = "0";
-    Settings().LastDate = LastDateText(services_.Time.Now());
-    view_.ShowStatus(IndexStatusText(Settings()));
-    if (filterIsNew && olderIndexes)
-        TellAboutOlderIndexes();
+    if (stopped)
+        ReportStop(report);
+    else
+        ReportEnd(report, filterIsNew && olderIndexes);
     view_.BringToForeground();
     return true;
+}
+
+// A stopped run leaves the mail counter and the update time as they were,
+// so that the next automatic update comes as soon as it would have.
+void IndexUpdateRun::ReportStop(const IndexRunReport& report) {
+    view_.ShowStatus(kStoppedText + report.CountsText());
+    services_.Ui.ShowInformation(nullptr, "tarnwick for Namazu", report.StopMessage());
+}
+
+void IndexUpdateRun::ReportEnd(const IndexRunReport& report, bool tellAboutOlderIndexes) {
+    Settings().NowCountMail = "0";
+    Settings().LastDate = LastDateText(services_.Time.Now());
+    view_.ShowStatus(IndexStatusText(Settings()) + report.CountsText());
+    const std::string failures = report.FailureMessage();
+    if (!failures.empty())
+        services_.Ui.ShowWarning(nullptr, "エラー", failures);
+    if (tellAboutOlderIndexes)
+        TellAboutOlderIndexes();
+}
+
+bool IndexUpdateRun::StopRequested() const {
+    return stop_ && stop_();
 }
 
 // Namazu 2.0's mknmz refuses Namazu 1.3's options and indexes nothing.
@@ -159,28 +193,90 @@ std::string IndexUpdateRun::TempDirectory() {
     return dir;
 }
 
-void IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
-                                  const std::string& tempDir) {
-    const std::string outputDir = PrepareOutputDir(folder, rebuild, tempDir);
+FolderOutcome IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebuild,
+                                           const std::string& tempDir) {
+    FolderOutcome outcome{folder.Title, FolderResult::Failed, ""};
+    MakeDirectories(services_.Files, folder.IndexDir);
+    const IndexLock lock = ClearStaleLock(services_.Files, services_.System, folder.IndexDir);
+    outcome.Reason = LockReason(lock);
+    if (!outcome.Reason.empty())
+        return outcome;
+    if (rebuild)
+        DeleteMatchingFiles(services_.Files, folder.IndexDir, "NMZ.*");
+    const std::string outputDir =
+        tempDir.empty() ? WithoutFinalBackslash(folder.IndexDir) : tempDir;
     const std::optional<std::string> handedOver = MknmzOutputDir(services_.System, outputDir);
-    if (handedOver) {
-        MknmzTarget target;
-        target.FolderPath = folder.Path;
-        target.OutputDir = *handedOver;
-        target.AccountDir = services_.Host.GetAccount(host_);
-        target.RelativePath = services_.Catalogue.AccountRelativePath(folder.Path);
-        target.IncludeFile = includeFile_;
-        BuildIndex(folder, target);
-    } else {
+    if (!handedOver) {
+        // Said at once, in a message of its own.
         ReportUnusableOutputDir(outputDir);
+        return outcome;
     }
+    const MknmzTarget target = TargetOf(folder, *handedOver);
+    const std::string commandLine = MknmzCommandLine(Settings(), target);
+    if (!rebuild && IsIndexCurrent(services_.Files, folder.IndexDir, folder.Path, commandLine)) {
+        NoteSkipped(folder);
+        outcome.Result = FolderResult::Skipped;
+        return outcome;
+    }
+    const std::optional<std::uint64_t> newest = NewestChangeIn(services_.Files, folder.Path);
+    if (!tempDir.empty()) {
+        DeleteMatchingFiles(services_.Files, tempDir, "NMZ.*");
+        CopyDirectoryFiles(services_.Files, folder.IndexDir, tempDir, CopyMode::Keep);
+    }
+    const ProgramEnd end = BuildIndex(folder, target);
+    if (end.Stopped)
+        RemoveRunLeftovers(services_.Files, outputDir + "\\");
     if (!tempDir.empty())
         CopyDirectoryFiles(services_.Files, tempDir, folder.IndexDir, CopyMode::Move);
-    view_.SetEnabled(true);
+    view_.ShowRunning(false);
+    JudgeRun(outcome, end, lock);
+    if (outcome.Result == FolderResult::Updated && end.ExitCode && newest)
+        WriteIndexStamp(services_.Files, folder.IndexDir, {*newest, commandLine});
+    return outcome;
 }
 
-void IndexUpdateRun::BuildIndex(const TFolderInfo& folder, const MknmzTarget& target) {
-    view_.SetEnabled(false);
+void IndexUpdateRun::JudgeRun(FolderOutcome& outcome, const ProgramEnd& end,
+                              const IndexLock& lock) {
+    if (end.Stopped) {
+        outcome.Result = FolderResult::NotUpdated;
+        return;
+    }
+    if (end.Started && end.ExitCode.value_or(0) == 0) {
+        outcome.Result = FolderResult::Updated;
+        return;
+    }
+    outcome.Reason = end.Started ? ExitCodeReason(*end.ExitCode) : StartFailureReason();
+    if (lock.State == LockState::Cleared)
+        outcome.Reason = ClearedLockNote() + "が、" + outcome.Reason;
+}
+
+MknmzTarget IndexUpdateRun::TargetOf(const TFolderInfo& folder, const std::string& outputDir) {
+    MknmzTarget target;
+    target.FolderPath = folder.Path;
+    target.OutputDir = outputDir;
+    target.AccountDir = services_.Host.GetAccount(host_);
+    target.RelativePath = services_.Catalogue.AccountRelativePath(folder.Path);
+    target.IncludeFile = includeFile_;
+    return target;
+}
+
+// In a capture the lines go into one console window of their own; the other
+// modes show no output, and the status bar counts the skipped folders.
+void IndexUpdateRun::NoteSkipped(const TFolderInfo& folder) {
+    if (MknmzRunMode(Settings()) != rmCapture)
+        return;
+    if (skipWindow_ == nullptr)
+        skipWindow_ = view_.OpenConsoleWindow("更新しなかったフォルダ", Settings().Minimize == "1");
+    if (skipWindow_ != nullptr) {
+        ConsoleTextView& text = skipWindow_->edt();
+        text.AppendText(SkippedFolderLine(folder.Title) + "\r\n");
+        text.ShowEnd();
+        text.Refresh();
+    }
+}
+
+ProgramEnd IndexUpdateRun::BuildIndex(const TFolderInfo& folder, const MknmzTarget& target) {
+    view_.ShowRunning(true);
     std::string commandLine = MknmzCommandLine(Settings(), target);
     std::string captureDir = folder.Path;
     std::optional<char> drive;
@@ -192,9 +288,10 @@ void IndexUpdateRun::BuildIndex(const TFolderInfo& folder, const MknmzTarget& ta
         captureDir = std::string(1, *drive) + ":\\";
     }
     IndexingRunningMark running(services_.IndexingRunning);
-    RunMknmz(folder, commandLine, captureDir);
+    const ProgramEnd end = RunMknmz(folder, commandLine, captureDir);
     if (drive)
         substitution.Remove(*drive, target.OutputDir);
+    return end;
 }
 
 // One message per run: every folder below the same base fails alike.
@@ -208,46 +305,23 @@ void IndexUpdateRun::ReportUnusableOutputDir(const std::string& dir) {
                                "インデックスを作成できません。");
 }
 
-std::string IndexUpdateRun::PrepareOutputDir(const TFolderInfo& folder, bool rebuild,
-                                             const std::string& tempDir) {
-    MakeDirectories(services_.Files, folder.IndexDir);
-    if (rebuild)
-        DeleteMatchingFiles(services_.Files, folder.IndexDir, "NMZ.*");
-    if (tempDir.empty())
-        return WithoutFinalBackslash(folder.IndexDir);
-    DeleteMatchingFiles(services_.Files, tempDir, "NMZ.*");
-    CopyDirectoryFiles(services_.Files, folder.IndexDir, tempDir, CopyMode::Keep);
-    return tempDir;
-}
-
 // A capture runs in the substituted drive's root; the other modes always run
 // in the folder directory.
-void IndexUpdateRun::RunMknmz(const TFolderInfo& folder, const std::string& commandLine,
-                              const std::string& captureDir) {
+ProgramEnd IndexUpdateRun::RunMknmz(const TFolderInfo& folder, const std::string& commandLine,
+                                    const std::string& captureDir) {
     const int mode = MknmzRunMode(Settings());
     ConsoleWindow* window = nullptr;
     if (mode == rmCapture) {
         window = view_.OpenConsoleWindow("「" + folder.Title + "」フォルダのインデックス作成中...",
                                          Settings().Minimize == "1");
     }
-    if (window != nullptr)
-        CaptureIntoConsoleWindow(*window, commandLine, captureDir);
-    else
-        RunAndWait(commandLine, folder.Path, mode == rmCapture ? rmHidden : mode);
-}
-
-void IndexUpdateRun::CaptureIntoConsoleWindow(ConsoleWindow& window, const std::string& commandLine,
-                                              const std::string& workDir) {
-    services_.Runner.RunConsoleCommand(commandLine, workDir, rmCapture, &window.edt());
-    window.CaptureEnded();
-}
-
-void IndexUpdateRun::RunAndWait(const std::string& commandLine, const std::string& workDir,
-                                int mode) {
-    std::unique_ptr<RunningProcess> process =
-        services_.Runner.RunConsoleCommand(commandLine, workDir, mode, nullptr);
-    if (!process)
-        return;
-    view_.SetEnabled(false);
-    process->WaitForEnd(kBuildPollMs);
+    if (window == nullptr) {
+        return services_.Runner.RunToEnd(commandLine, folder.Path,
+                                         mode == rmCapture ? rmHidden : mode, nullptr, kBuildPollMs,
+                                         stop_);
+    }
+    const ProgramEnd end = services_.Runner.RunToEnd(commandLine, captureDir, rmCapture,
+                                                     &window->edt(), kBuildPollMs, stop_);
+    window->CaptureEnded();
+    return end;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 // A console program whose standard output and error go into a pipe that this
@@ -20,5 +21,8 @@ public:
     virtual bool ReadAvailable(std::string& output, size_t maxBytes) = 0;
     // Waits for the program to end, handling the user interface's messages
     // meanwhile and at least every rhythmMs, and releases it and the pipe.
-    virtual void WaitForEnd(unsigned rhythmMs) = 0;
+    // Gives its exit code where the system tells it.
+    virtual std::optional<unsigned long> WaitForEnd(unsigned rhythmMs) = 0;
+    // Ends the program at once, as a crash would.
+    virtual void Terminate() = 0;
 };

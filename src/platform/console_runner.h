@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // How RunConsoleCommand runs a program. Callers may pass any integer (a
@@ -35,6 +37,18 @@ public:
     virtual void CaptureEnded() = 0;
 };
 
+// Asked between two rounds of a wait whether to end the program there.
+using StopRequest = std::function<bool()>;
+
+// How a program that was waited for ended.
+struct ProgramEnd {
+    bool Started = false;
+    // Ended early because the stop request said so.
+    bool Stopped = false;
+    // None when it was stopped or its code could not be read.
+    std::optional<unsigned long> ExitCode;
+};
+
 // A program started in modes 0, 2 and 3. Destroying the object releases the
 // process handle (the program itself runs on).
 class RunningProcess {
@@ -44,6 +58,9 @@ public:
     // Returns once the program has ended, handling the user interface's
     // messages meanwhile and at least every rhythmMs.
     virtual void WaitForEnd(unsigned rhythmMs) = 0;
+    // The same, but a program that stop asks to end is ended at once, as
+    // abruptly as a crash would end it.
+    virtual ProgramEnd WaitForEndOrStop(unsigned rhythmMs, const StopRequest& stop) = 0;
 };
 
 class ConsoleRunner {
@@ -57,4 +74,10 @@ public:
     virtual std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
                                                               const std::string& workDir, int mode,
                                                               ConsoleTextView* textView) = 0;
+    // Runs commandLine in any mode to its end, a capture into textView, and
+    // says how it ended: for a caller that must know whether it worked. Waits
+    // in steps of rhythmMs; a program that cannot start is reported as above.
+    virtual ProgramEnd RunToEnd(const std::string& commandLine, const std::string& workDir,
+                                int mode, ConsoleTextView* textView, unsigned rhythmMs,
+                                const StopRequest& stop) = 0;
 };

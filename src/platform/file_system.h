@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@ struct DirectoryEntry {
     bool IsDirectory = false;
     bool IsHidden = false;
     bool IsSystem = false;
+    // The system's time of the last write, comparable only with other such times.
+    std::uint64_t LastWriteTime = 0;
 };
 
 // Files and directories, with Shift-JIS paths.

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+enum class ProcessState { Running, Gone, Unknown };
+
 // What the index update asks of the running system.
 class SystemInfo {
 public:
@@ -18,4 +20,6 @@ public:
     // path unchanged where the volume keeps no short names; nothing when the
     // path cannot be looked up.
     virtual std::optional<std::string> ShortPathName(const std::string& path) = 0;
+    // Whether a process of this id runs now; Unknown where the system does not say.
+    virtual ProcessState StateOfProcess(unsigned long id) = 0;
 };

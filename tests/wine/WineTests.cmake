@@ -14,7 +14,8 @@ set(wine_test_groups
     profile_differential "ProfileDifferential.*"
     settings_save "SettingsSave*"
     hostile_account "HostileAccountTest.*"
-    mime_mail "MimeMailTest.*")
+    mime_mail "MimeMailTest.*"
+    index_interruption "IndexInterruptionTest.*")
 
 set(named_suites "")
 while(wine_test_groups)

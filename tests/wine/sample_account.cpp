@@ -111,15 +111,19 @@ bool SampleAccount::Generate(const std::string& name, int folders, int mails) {
     linuxRoot_ = NewTmpDirectory(name);
     directory_ = WindowsFormOf(linuxRoot_ + "/") + "予定表\\";
     // The UTF-8 spelling of the same directory for the Linux side.
-    const std::string linuxAccount = linuxRoot_ + "/\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8";
-    return RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + linuxAccount + "' --mails " +
-                             std::to_string(mails) + " --folders " + std::to_string(folders),
+    return RunLinuxShell("python3 '" + SampleGeneratorPath() + "' '" + LinuxDirectory() +
+                             "' --mails " + std::to_string(mails) + " --folders " +
+                             std::to_string(folders),
                          linuxRoot_);
 }
 
 void SampleAccount::Remove() {
     if (!linuxRoot_.empty())
         RunLinuxShell("rm -rf '" + linuxRoot_ + "'", linuxRoot_);
+}
+
+std::string SampleAccount::LinuxDirectory() const {
+    return linuxRoot_ + "/\xE4\xBA\x88\xE5\xAE\x9A\xE8\xA1\xA8";
 }
 
 std::string SampleAccount::WithSlashes() const {

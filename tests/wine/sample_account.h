@@ -42,6 +42,8 @@ public:
     const std::string& Directory() const { return directory_; }
     // The same with forward slashes, as mknmz and namazu see paths.
     std::string WithSlashes() const;
+    // The account directory as a Linux path in UTF-8, for RunLinuxShell.
+    std::string LinuxDirectory() const;
 
 private:
     std::string linuxRoot_;

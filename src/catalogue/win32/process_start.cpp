@@ -36,3 +36,18 @@ UniqueKernelHandle StartProcess(const std::string& commandLine, const std::strin
     UniqueKernelHandle thread(created.hThread);
     return UniqueKernelHandle(created.hProcess);
 }
+
+std::optional<unsigned long> ExitCodeOf(HANDLE process) {
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process, &code) || code == STILL_ACTIVE)
+        return std::nullopt;
+    return code;
+}
+
+void TerminateAndWait(HANDLE process) {
+    // What a crash leaves behind; the code tells a stop from mknmz's own 1.
+    const UINT kStoppedExitCode = 255;
+    const DWORD kGoneWithinMs = 5000;
+    TerminateProcess(process, kStoppedExitCode);
+    WaitForSingleObject(process, kGoneWithinMs);
+}

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 // CreateProcessW with a Shift-JIS command line and working directory (empty:
@@ -11,3 +12,10 @@
 // Returns the process handle, or none with GetLastError set.
 UniqueKernelHandle StartProcess(const std::string& commandLine, const std::string& workDir,
                                 STARTUPINFOW& startup, bool inheritHandles, DWORD creationFlags);
+
+// The exit code of a process that has ended; none while it runs or when
+// the system does not tell.
+std::optional<unsigned long> ExitCodeOf(HANDLE process);
+
+// Ends a process at once and waits briefly until it is gone.
+void TerminateAndWait(HANDLE process);

@@ -69,8 +69,14 @@ bool Win32CaptureProcess::ReadAvailable(std::string& output, size_t maxBytes) {
 }
 
 // A program may close its output and run on; the host must not freeze meanwhile.
-void Win32CaptureProcess::WaitForEnd(unsigned rhythmMs) {
+std::optional<unsigned long> Win32CaptureProcess::WaitForEnd(unsigned rhythmMs) {
     WaitWhilePumping(process_.Get(), rhythmMs);
+    const std::optional<unsigned long> code = ExitCodeOf(process_.Get());
     process_.Reset();
     read_.Reset();
+    return code;
+}
+
+void Win32CaptureProcess::Terminate() {
+    TerminateAndWait(process_.Get());
 }

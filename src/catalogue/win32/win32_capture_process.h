@@ -13,7 +13,8 @@ public:
     bool Start(const std::string& commandLine, const std::string& workDir,
                unsigned long& errorCode) override;
     bool ReadAvailable(std::string& output, size_t maxBytes) override;
-    void WaitForEnd(unsigned rhythmMs) override;
+    std::optional<unsigned long> WaitForEnd(unsigned rhythmMs) override;
+    void Terminate() override;
 
 private:
     UniqueKernelHandle read_;

@@ -14,6 +14,18 @@ public:
 
     void WaitForEnd(unsigned rhythmMs) override { WaitWhilePumping(process_.Get(), rhythmMs); }
 
+    ProgramEnd WaitForEndOrStop(unsigned rhythmMs, const StopRequest& stop) override {
+        ProgramEnd end;
+        end.Started = true;
+        if (WaitWhilePumpingUnless(process_.Get(), rhythmMs, stop)) {
+            end.ExitCode = ExitCodeOf(process_.Get());
+        } else {
+            TerminateAndWait(process_.Get());
+            end.Stopped = true;
+        }
+        return end;
+    }
+
 private:
     UniqueKernelHandle process_;
 };

@@ -31,6 +31,7 @@ public:
     void ShowChecks(const IndexDialogState& state) override;
     void ShowStatus(const std::string& text) override;
     void SetEnabled(bool enabled) override { EnableWindow(Handle(), enabled); }
+    void ShowRunning(bool running) override;
     void BringToForeground() override { SetForegroundWindow(Handle()); }
     ConsoleWindow* OpenConsoleWindow(const std::string& caption, bool minimized) override;
     void CloseConsoleWindows() override;
@@ -84,7 +85,11 @@ INT_PTR TfrmMknmz::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTimer();
         return TRUE;
     case WM_CLOSE:
-        CloseDialog();
+        // The close box during a run asks to stop it, as Cancel does.
+        if (logic_.Running())
+            logic_.btnCancelClick();
+        else
+            CloseDialog();
         return TRUE;
     default:
         return FALSE;
@@ -178,6 +183,14 @@ void TfrmMknmz::ShowChecks(const IndexDialogState& state) {
     SetChecked(Item(IDC_MKNMZ_CHKREBUILD), state.Rebuild);
     SetChecked(Item(IDC_MKNMZ_CHKSAVETARGET), state.SaveTarget);
     rendering_ = false;
+}
+
+void TfrmMknmz::ShowRunning(bool running) {
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child != Item(IDCANCEL) && child != Item(IDC_MKNMZ_SBRINFO))
+            EnableWindow(child, !running);
+    }
 }
 
 void TfrmMknmz::ShowStatus(const std::string& text) {

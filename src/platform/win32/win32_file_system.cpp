@@ -99,6 +99,9 @@ std::vector<DirectoryEntry> Win32FileSystem::ListDirectory(const std::string& pa
         entry.IsDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         entry.IsHidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         entry.IsSystem = (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+        entry.LastWriteTime =
+            (static_cast<std::uint64_t>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+            found.ftLastWriteTime.dwLowDateTime;
         entries.push_back(entry);
     } while (FindNextFileW(search.Get(), &found));
     return entries;

@@ -30,15 +30,25 @@ void Win32MessagePump::ProcessPendingMessages() {
 }
 
 void WaitWhilePumping(HANDLE object, unsigned rhythmMs) {
+    WaitWhilePumpingUnless(object, rhythmMs, nullptr);
+}
+
+bool WaitWhilePumpingUnless(HANDLE object, unsigned rhythmMs, const std::function<bool()>& stop) {
     std::optional<int> quit;
+    bool ended = false;
     for (;;) {
         const DWORD woken =
             MsgWaitForMultipleObjectsEx(1, &object, rhythmMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED)
+        if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED) {
+            ended = true;
             break;
+        }
         if (const std::optional<int> seen = DispatchQueuedMessages())
             quit = seen;
+        if (stop && stop())
+            break;
     }
     if (quit)
         PostQuitMessage(*quit);
+    return ended;
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 class Win32MessagePump : public MessagePump {
 public:
     void Sleep(unsigned milliseconds) override;
@@ -15,3 +17,6 @@ public:
 // takes. Wakes at least every rhythmMs. A WM_QUIT met meanwhile is posted
 // again on return, for the loop that owns the thread.
 void WaitWhilePumping(HANDLE object, unsigned rhythmMs);
+// The same, but returns false without waiting further as soon as stop, asked
+// after each round, holds.
+bool WaitWhilePumpingUnless(HANDLE object, unsigned rhythmMs, const std::function<bool()>& stop);

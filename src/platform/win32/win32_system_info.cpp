@@ -1,5 +1,6 @@
 #include "platform/win32/win32_system_info.h"
 
+#include "platform/win32/unique_handle.h"
 #include "text/win32/text_encoding.h"
 
 #include <windows.h>
@@ -41,4 +42,20 @@ std::optional<std::string> Win32SystemInfo::ShortPathName(const std::string& pat
         return std::nullopt;
     shortPath.resize(length);
     return ShiftJisFromWide(shortPath);
+}
+
+// A process of another user may refuse to be opened, but then it runs.
+ProcessState Win32SystemInfo::StateOfProcess(unsigned long id) {
+    UniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, id));
+    if (process.IsValid())
+        return WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT ? ProcessState::Running
+                                                                     : ProcessState::Gone;
+    switch (GetLastError()) {
+    case ERROR_INVALID_PARAMETER:
+        return ProcessState::Gone;
+    case ERROR_ACCESS_DENIED:
+        return ProcessState::Running;
+    default:
+        return ProcessState::Unknown;
+    }
 }

@@ -8,4 +8,5 @@ public:
     bool DriveHasRoot(char letter) override;
     std::string TempDirectory() override;
     std::optional<std::string> ShortPathName(const std::string& path) override;
+    ProcessState StateOfProcess(unsigned long id) override;
 };

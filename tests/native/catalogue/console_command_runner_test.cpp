@@ -26,6 +26,7 @@ struct CaptureScript {
     std::deque<Round> Rounds;
     std::vector<size_t> Limits;
     std::vector<int> MarksWhileReading;
+    unsigned long ExitCode = 0;
 };
 
 class ScriptedCaptureProcess : public CaptureProcess {
@@ -52,9 +53,11 @@ public:
         output += round.Output;
         return round.Open;
     }
-    void WaitForEnd(unsigned rhythmMs) override {
+    std::optional<unsigned long> WaitForEnd(unsigned rhythmMs) override {
         log_.push_back("wait " + std::to_string(rhythmMs));
+        return script_.ExitCode;
     }
+    void Terminate() override { log_.push_back("terminate"); }
 
 private:
     CaptureScript& script_;
@@ -223,6 +226,25 @@ TEST_F(ConsoleCommandRunnerTest, DoesNothingForAnUnknownModeOrACaptureWithoutVie
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(view.Text, "");
     EXPECT_TRUE(ui.Boxes.empty());
+}
+
+TEST_F(ConsoleCommandRunnerTest, ACaptureRunToTheEndGivesTheExitCodeOrIsStopped) {
+    process.Rounds = {{"a\n", true}, {"", false}};
+    process.ExitCode = 3;
+    ProgramEnd end = runner.RunToEnd(kCommand, kWorkDir, rmCapture, &view, 1000, nullptr);
+    EXPECT_TRUE(end.Started);
+    EXPECT_FALSE(end.Stopped);
+    EXPECT_EQ(end.ExitCode, std::optional<unsigned long>(3));
+
+    // Asked after the messages of each round: the second round never comes.
+    log.clear();
+    process.Rounds = {{"b\n", true}, {"c\n", true}};
+    end = runner.RunToEnd(kCommand, kWorkDir, rmCapture, &view, 1000, [] { return true; });
+    EXPECT_TRUE(end.Stopped);
+    EXPECT_EQ(end.ExitCode, std::nullopt);
+    EXPECT_EQ(log, (EventLog{"pipe", "start " + kCommand + " in " + kWorkDir, "sleep 100", "read",
+                             "messages", "terminate", "wait 100"}));
+    EXPECT_EQ(view.Mark, 1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/console_runner.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,6 +37,15 @@ public:
         if (whileWaiting_)
             whileWaiting_();
     }
+    ProgramEnd WaitForEndOrStop(unsigned rhythmMs, const StopRequest& stop) override {
+        WaitForEnd(rhythmMs);
+        ProgramEnd end;
+        end.Started = true;
+        end.Stopped = stop && stop();
+        if (!end.Stopped)
+            end.ExitCode = 0;
+        return end;
+    }
 
 private:
     std::vector<unsigned>& rhythms_;
@@ -43,7 +53,9 @@ private:
 };
 
 // Records every command; starts nothing. A capture writes CaptureOutput into
-// the view, with the busy mark 0 meanwhile, as the real runner does.
+// the view, with the busy mark 0 meanwhile, as the real runner does. Runs to
+// the end give ExitCodes in turn (0 once they run out), or are stopped when
+// the stop request holds after WhileWaiting.
 class FakeConsoleRunner : public ConsoleRunner {
 public:
     struct Call {
@@ -57,6 +69,7 @@ public:
     std::string CaptureOutput;
     std::vector<unsigned> WaitRhythms;
     std::function<void()> WhileWaiting;
+    std::deque<unsigned long> ExitCodes;
 
     std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
                                                       const std::string& workDir, int mode,
@@ -70,5 +83,27 @@ public:
         if (StartFails || (mode != rmHidden && mode != rmNormal && mode != rmMinimized))
             return nullptr;
         return std::make_unique<FakeRunningProcess>(WaitRhythms, WhileWaiting);
+    }
+
+    ProgramEnd RunToEnd(const std::string& commandLine, const std::string& workDir, int mode,
+                        ConsoleTextView* textView, unsigned rhythmMs,
+                        const StopRequest& stop) override {
+        std::unique_ptr<RunningProcess> process =
+            RunConsoleCommand(commandLine, workDir, mode, textView);
+        if (StartFails || mode < rmHidden || mode > rmMinimized)
+            return {};
+        if (process)
+            process->WaitForEnd(rhythmMs);
+        else if (WhileWaiting)
+            WhileWaiting();
+        ProgramEnd end;
+        end.Started = true;
+        end.Stopped = stop && stop();
+        if (!end.Stopped) {
+            end.ExitCode = ExitCodes.empty() ? 0 : ExitCodes.front();
+            if (!ExitCodes.empty())
+                ExitCodes.pop_front();
+        }
+        return end;
     }
 };

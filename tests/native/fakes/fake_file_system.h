@@ -15,6 +15,8 @@ public:
     std::set<std::string> Directories;
     std::set<std::string> ReadOnly;
     std::set<std::string> Unreadable;
+    // Last write times by path of a file or directory; 0 where none is set.
+    std::map<std::string, std::uint64_t> Times;
     int Writes = 0;
 
     bool FileExists(const std::string& path) override { return Files.count(path) > 0; }
@@ -52,6 +54,8 @@ public:
                 DirectoryEntry entry;
                 entry.Name = child.first;
                 entry.IsDirectory = child.second;
+                const auto time = Times.find(directory + child.first);
+                entry.LastWriteTime = time == Times.end() ? 0 : time->second;
                 entries.push_back(entry);
             }
         }

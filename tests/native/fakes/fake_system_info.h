@@ -19,6 +19,8 @@ public:
     std::function<void(FakeSystemInfo&)> OnDrivePoll;
     // Short forms by long path; other paths have none to look up.
     std::map<std::string, std::string> ShortNames;
+    // Processes by id; others are gone.
+    std::map<unsigned long, ProcessState> Processes;
 
     bool IsNtFamily() override { return NtFamily; }
     bool DriveHasRoot(char letter) override {
@@ -33,5 +35,9 @@ public:
         if (found == ShortNames.end())
             return std::nullopt;
         return found->second;
+    }
+    ProcessState StateOfProcess(unsigned long id) override {
+        const auto found = Processes.find(id);
+        return found == Processes.end() ? ProcessState::Gone : found->second;
     }
 };

@@ -51,6 +51,7 @@ public:
     bool SaveTargetShown = false;
     std::vector<std::string> Statuses;
     std::vector<bool> EnabledChanges;
+    std::vector<bool> RunningChanges;
     std::vector<std::unique_ptr<FakeConsoleWindow>> ConsoleWindows;
     bool ConsoleWindowFails = false;
     int ConsoleWindowClosings = 0;
@@ -60,6 +61,7 @@ public:
     std::function<void()> OnClose;
 
     bool Enabled() const { return EnabledChanges.empty() || EnabledChanges.back(); }
+    bool Running() const { return !RunningChanges.empty() && RunningChanges.back(); }
 
     void ShowRows(const std::vector<std::string>& texts) override { Rows = texts; }
     void ShowChecks(const IndexDialogState& state) override {
@@ -71,6 +73,7 @@ public:
     }
     void ShowStatus(const std::string& text) override { Statuses.push_back(text); }
     void SetEnabled(bool enabled) override { EnabledChanges.push_back(enabled); }
+    void ShowRunning(bool running) override { RunningChanges.push_back(running); }
     void BringToForeground() override { ++Foregrounds; }
     ConsoleWindow* OpenConsoleWindow(const std::string& caption, bool minimized) override {
         if (ConsoleWindowFails)

@@ -141,4 +141,28 @@ TEST_F(IndexDialogTest, RefusedSettingsWriteIsReportedAndLeavesTheFileWhole) {
     EXPECT_NE(ui.Boxes[0].Text.find("に書き込めません"), std::string::npos);
 }
 
+TEST_F(IndexDialogTest, CancelDuringARunOffersToStopItInsteadOfClosing) {
+    WriteSettings("");
+    dialog.FormCreate();
+    dialog.lstFolderClickCheck(1, true);
+    dialog.lstFolderClickCheck(4, true);
+    runner.WhileWaiting = [&] { dialog.btnCancelClick(); };
+    for (bool answer : {false, true}) {
+        SCOPED_TRACE(answer);
+        runner.Calls.clear();
+        ui.Boxes.clear();
+        ui.ConfirmAnswer = answer;
+        dialog.btnUpdateIndexClick();
+        EXPECT_EQ(runner.Calls.size(), answer ? 1u : 2u);
+        ASSERT_FALSE(ui.Boxes.empty());
+        EXPECT_EQ(ui.Boxes[0].Kind, "confirm");
+        EXPECT_EQ(ui.Boxes[0].Caption, "中止の確認");
+        EXPECT_EQ(view.Closes, 0);
+    }
+    EXPECT_EQ(ui.Boxes.back().Kind, "information"); // the folders left as they were
+    runner.WhileWaiting = nullptr;
+    dialog.btnCancelClick();
+    EXPECT_EQ(view.Closes, 1);
+}
+
 } // namespace

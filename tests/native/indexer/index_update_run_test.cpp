@@ -10,7 +10,7 @@ namespace {
 // Records, at each mknmz start, what the run had set up by then.
 struct StartSnapshot {
     bool IndexingRunning;
-    bool DialogEnabled;
+    bool ShownRunning;
     std::string Status;
 };
 
@@ -34,11 +34,14 @@ protected:
             std::unique_ptr<RunningProcess> RunConsoleCommand(const std::string& commandLine,
                                                               const std::string& workDir, int mode,
                                                               ConsoleTextView* view) override {
-                if (commandLine.find("mknmz") != std::string::npos) {
-                    test_.starts.push_back({test_.state.IndexingRunning, test_.view.Enabled(),
-                                            test_.view.Statuses.back()});
-                }
                 return test_.runner.RunConsoleCommand(commandLine, workDir, mode, view);
+            }
+            ProgramEnd RunToEnd(const std::string& commandLine, const std::string& workDir,
+                                int mode, ConsoleTextView* view, unsigned rhythmMs,
+                                const StopRequest& stop) override {
+                test_.starts.push_back({test_.state.IndexingRunning, test_.view.Running(),
+                                        test_.view.Statuses.back()});
+                return test_.runner.RunToEnd(commandLine, workDir, mode, view, rhythmMs, stop);
             }
 
         private:
@@ -72,7 +75,7 @@ TEST_F(IndexUpdateRunTest, ThreeFoldersRunInOrderWithProgressAndResetTheCounter)
                   std::string::npos);
         EXPECT_TRUE(files.Directories.count(IndexDir(outputs[i])));
         EXPECT_TRUE(starts[i].IndexingRunning);
-        EXPECT_FALSE(starts[i].DialogEnabled);
+        EXPECT_TRUE(starts[i].ShownRunning);
         EXPECT_EQ(starts[i].Status, "インデックス更新中... しばらくお待ちください。 [" +
                                         std::to_string(i + 1) + "/3]");
     }
@@ -80,7 +83,9 @@ TEST_F(IndexUpdateRunTest, ThreeFoldersRunInOrderWithProgressAndResetTheCounter)
     EXPECT_TRUE(view.Enabled());
     EXPECT_EQ(Settings().NowCountMail, "0");
     EXPECT_EQ(Settings().LastDate, "2001/05/09 21:07");
-    EXPECT_EQ(view.Statuses.back(), "前回更新日時: 2001/05/09 21:07   受信メール数: 0通");
+    EXPECT_EQ(view.Statuses.back(), "前回更新日時: 2001/05/09 21:07   受信メール数: 0通"
+                                    "   更新 3、スキップ 0、失敗 0");
+    EXPECT_FALSE(view.Running());
     EXPECT_EQ(view.Foregrounds, 1);
 }
 
@@ -114,7 +119,7 @@ TEST_F(IndexUpdateRunTest, SavesTheTargetsWhenAskedBeforeRunning) {
 
 TEST_F(IndexUpdateRunTest, RebuildDeletesOnlyTheIndexFiles) {
     files.Files[IndexDir("b001\\NMZ.i")] = "old";
-    files.Files[IndexDir("b001\\NMZ.lock2")] = "old";
+    files.Files[IndexDir("b001\\NMZ.lock2")] = "4242"; // of a run that was killed
     files.Files[IndexDir("b001\\keep.txt")] = "mine";
     files.Files[IndexDir("b004\\NMZ.i")] = "other folder";
     dialog.ClickCheck(1, true);
@@ -215,14 +220,14 @@ TEST_F(IndexUpdateRunTest, CaptureGoesIntoANewConsoleWindowPerFolder) {
     EXPECT_EQ(view.ConsoleWindowClosings, 2);
 }
 
-TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondStepsWithTheDialogDisabled) {
+TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondStepsWithOnlyCancelEnabled) {
     TSettings& settings = state.Store.Settings;
     settings.ShowWindow = "1";
     settings.InDosPromptWindow = "1";
-    bool enabledWhileWaiting = true;
+    bool shownRunning = false;
     bool runningWhileWaiting = false;
     runner.WhileWaiting = [&] {
-        enabledWhileWaiting = view.Enabled();
+        shownRunning = view.Running();
         runningWhileWaiting = state.IndexingRunning;
     };
     dialog.ClickCheck(1, true);
@@ -230,9 +235,9 @@ TEST_F(IndexUpdateRunTest, ConsoleWindowModesWaitInOneSecondStepsWithTheDialogDi
     ASSERT_EQ(runner.Calls.size(), 1u);
     EXPECT_EQ(runner.Calls[0].Mode, rmNormal);
     EXPECT_EQ(runner.WaitRhythms, std::vector<unsigned>{1000});
-    EXPECT_FALSE(enabledWhileWaiting);
+    EXPECT_TRUE(shownRunning);
     EXPECT_TRUE(runningWhileWaiting);
-    EXPECT_TRUE(view.Enabled());
+    EXPECT_FALSE(view.Running());
 }
 
 TEST_F(IndexUpdateRunTest, FolderThatCannotStartStillCountsAsDone) {
@@ -342,6 +347,8 @@ TEST_F(IndexUpdateRunTest, Namazu20IncludesTheDecodingFilterKeptBesideTheIndexes
     dialog.SetFolders(state.Catalogue);
     dialog.ClickCheck(1, true);
     const std::string filter = "d:\\idx\\Namazu\\tarnwickmail.pl";
+    files.ReadOnly.insert(
+        "d:\\idx\\Namazu\\b001\\tarnwick.stamp"); // Writes counts the filter alone
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
         files.Writes = 0;
@@ -412,6 +419,115 @@ TEST_F(IndexUpdateRunTest, Namazu13OptionsUnder20AreOfferedTheRecommendedOnes) {
     Run();
     EXPECT_EQ(ui.Boxes.size(), 2u);
     EXPECT_EQ(Settings().mknmzOption, "-kh -KP");
+}
+
+TEST_F(IndexUpdateRunTest, FailedFoldersAreNamedInOneMessageWithTheirReasons) {
+    // A run that was killed left its lock, its temporary files and the lock
+    // of the final write; the index before it stays.
+    files.Files[IndexDir("b001\\NMZ.lock2")] = "4242\n";
+    files.Files[IndexDir("b001\\NMZ.i.tmp")] = "half";
+    files.Files[IndexDir("b001\\NMZ.lock")] = "";
+    files.Files[IndexDir("b001\\NMZ.i")] = "previous";
+    files.Files[IndexDir("tarnwickmail.pl")] = MimeMailFilterScript(); // not news
+    // Another update runs, or cannot be told from one.
+    system.Processes[77] = ProcessState::Running;
+    system.Processes[78] = ProcessState::Unknown;
+    files.Files[IndexDir("b002\\b003\\NMZ.lock2")] = "77";
+    files.Files[IndexDir("b004\\NMZ.lock2")] = "78";
+    files.Files[Account("inbox.box\\1.alm")] = "";
+    files.Files[IndexDir("inbox\\NMZ.lock2")] = "no id";
+    runner.ExitCodes = {1};
+    dialog.SelectAll(true);
+    Run();
+
+    ASSERT_EQ(runner.Calls.size(), 1u);
+    EXPECT_EQ(runner.Calls[0].WorkDir, Account("user001.box\\"));
+    for (const char* gone : {"b001\\NMZ.lock2", "b001\\NMZ.i.tmp", "b001\\NMZ.lock"})
+        EXPECT_FALSE(files.FileExists(IndexDir(gone))) << gone;
+    EXPECT_EQ(files.Files[IndexDir("b001\\NMZ.i")], "previous");
+    for (const char* kept : {"b002\\b003\\NMZ.lock2", "b004\\NMZ.lock2", "inbox\\NMZ.lock2"})
+        EXPECT_TRUE(files.FileExists(IndexDir(kept))) << kept;
+    ASSERT_EQ(ui.Boxes.size(), 1u);
+    EXPECT_EQ(ui.Boxes[0].Kind, "warning");
+    EXPECT_EQ(ui.Boxes[0].Text,
+              "次のフォルダのインデックスを作成できませんでした。\n"
+              "\n　「郵便受け」: NMZ.lock2 がありますが、更新中のプロセスを確かめられません"
+              "\n　「仕事」: 中断された更新の NMZ.lock2 を削除しましたが、mknmz が終了コード 1 "
+              "で終わりました"
+              "\n　「旅行」: NMZ.lock2 があり、プロセス 77 がインデックスを更新中です"
+              "\n　「予定表」: NMZ.lock2 がありますが、更新中のプロセスを確かめられません");
+    EXPECT_NE(view.Statuses.back().find("   更新 0、スキップ 0、失敗 4"), std::string::npos);
+}
+
+TEST_F(IndexUpdateRunTest, AFolderIsSkippedUntilSomethingInItIsNewerOrItsCommandChanges) {
+    const std::string folder = Account("user001.box");
+    const std::string mail = Account("user001.box\\1.alm");
+    files.Files[mail] = "mail";
+    files.Files[IndexDir("b001\\NMZ.i")] = "index";
+    files.Times[folder] = 100;
+    files.Times[mail] = 90;
+    dialog.ClickCheck(1, true);
+    const auto runs = [&] {
+        runner.Calls.clear();
+        Run();
+        return runner.Calls.size();
+    };
+    EXPECT_EQ(runs(), 1u); // built before there were stamps
+    EXPECT_EQ(runs(), 0u);
+    EXPECT_NE(view.Statuses.back().find("   更新 0、スキップ 1、失敗 0"), std::string::npos);
+    files.Times[mail] = 101; // a mail changed, or arrived while mknmz ran
+    EXPECT_EQ(runs(), 1u);
+    EXPECT_EQ(runs(), 0u);
+    files.Times[folder] = 102; // a mail removed
+    runner.ExitCodes = {2};    // and the build failed
+    EXPECT_EQ(runs(), 1u);
+    EXPECT_EQ(runs(), 1u);
+    state.Store.Settings.mknmzOption = "--mailnews -E";
+    EXPECT_EQ(runs(), 1u);
+    EXPECT_EQ(runs(), 0u);
+    dialog.Rebuild = true;
+    files.Files[IndexDir("b001\\NMZ.i")] = "index";
+    EXPECT_EQ(runs(), 1u);
+
+    // Captured runs name the skipped folder in a console window.
+    dialog.Rebuild = false;
+    files.Files[IndexDir("b001\\NMZ.i")] = "index";
+    state.Store.Settings.ShowWindow = "1";
+    runs();
+    view.ConsoleWindows.clear();
+    EXPECT_EQ(runs(), 0u);
+    ASSERT_EQ(view.ConsoleWindows.size(), 1u);
+    EXPECT_EQ(
+        view.ConsoleWindows[0]->View.Text,
+        "「仕事」フォルダ: 前回のインデックス作成から変更がないため、更新しませんでした。\r\n");
+}
+
+TEST_F(IndexUpdateRunTest, AStopEndsTheRunKeepsThePreviousIndexAndNamesTheRest) {
+    bool stop = false;
+    IndexUpdateRun stoppable(services, view, kHost, [&] { return stop; });
+    files.Files[IndexDir("b001\\NMZ.i")] = "previous";
+    runner.WhileWaiting = [&] {
+        files.Files[IndexDir("b001\\NMZ.lock2")] = "4711";
+        files.Files[IndexDir("b001\\NMZ.i.tmp")] = "half";
+        stop = true;
+    };
+    dialog.ClickCheck(1, true);
+    dialog.ClickCheck(4, true);
+    stoppable.Run(dialog);
+
+    EXPECT_EQ(runner.Calls.size(), 1u);
+    EXPECT_EQ(files.Files[IndexDir("b001\\NMZ.i")], "previous");
+    EXPECT_FALSE(files.FileExists(IndexDir("b001\\NMZ.lock2")));
+    EXPECT_FALSE(files.FileExists(IndexDir("b001\\NMZ.i.tmp")));
+    ASSERT_EQ(ui.Boxes.size(), 1u);
+    EXPECT_EQ(ui.Boxes[0].Kind, "information");
+    EXPECT_EQ(ui.Boxes[0].Text,
+              "インデックスの作成を中止しました。次のフォルダは更新されていません。\n"
+              "\n　「仕事」\n　「予定表」");
+    EXPECT_EQ(Settings().NowCountMail, "17");
+    EXPECT_EQ(Settings().LastDate, "???");
+    EXPECT_FALSE(state.IndexingRunning);
+    EXPECT_FALSE(view.Running());
 }
 
 } // namespace

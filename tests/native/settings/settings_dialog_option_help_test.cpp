@@ -50,6 +50,11 @@ public:
         view->AppendText(commandLine + "\r\n");
         return nullptr;
     }
+    ProgramEnd RunToEnd(const std::string&, const std::string&, int, ConsoleTextView*, unsigned,
+                        const StopRequest&) override {
+        ADD_FAILURE() << "the option help waits for no end";
+        return {};
+    }
 };
 
 TEST(DirectoryPart, KeepsARootAndSkipsTrailBytesThatLookLikeSeparators) {
