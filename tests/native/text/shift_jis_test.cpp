@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // ア is 0x83 0x41 ("A" as trail byte), ブ is 0x83 0x75 ("u"), 表 is 0x95 0x5C ("\").
@@ -20,6 +22,26 @@ TEST(ShiftJis, ReplacementAndSearchMatchOnlyWholeCharacters) {
     EXPECT_EQ(FindWhole("表", "\\"), std::string::npos);
     EXPECT_FALSE(EndsWithCharacter("c:\\予定表", '\\'));
     EXPECT_TRUE(EndsWithCharacter("c:\\予定表\\", '\\'));
+}
+
+// A title in broken Shift-JIS can hold a marker many times, each copy
+// starting on the trail byte of a lone lead byte.
+TEST(ShiftJis, LastWholeOccurrencePassesOverCopiesThatStartOnTrailBytes) {
+    const size_t none = std::string::npos;
+    const std::tuple<std::string, std::string, size_t> cases[] = {
+        {"a (s:\x81 (s:\x81 (s:", " (s:", 1},
+        {"\x81 (s:\x81 (s:", " (s:", none},
+        {"表\\表", "\\", 2},
+        {"\x83\x83\x83", "\x83", 2},
+        {"a\x83", "", 2},
+        {"a表", "", 3},
+        {"", "", 0},
+        {"表", "表表", none},
+    };
+    for (const auto& [text, part, last] : cases) {
+        SCOPED_TRACE(text + "|" + part);
+        EXPECT_EQ(FindLastWhole(text, part), last);
+    }
 }
 
 TEST(ShiftJis, CharacterCountingSurvivesALoneLeadByteAtTheEnd) {
