@@ -332,9 +332,12 @@ TEST_F(ResultWindowTest, ClickedHitOpensReloadsOnlyInFrontAndGoesToTheHostWithOr
     Files.Files["C:\\al\\acc\\inbox.box\\3.alm"] = "Subject: x\r\n\r\nbody\r\n";
     Host.Mailbox = "C:\\al\\";
     Open("[Result]\r\nCloseOnMailView=0\r\n");
-    State.SearchTargets = {0};
+    State.SearchTargets = {0, 99, 1};
     State.SearchFormula = "予算";
     window.FormActivate();
+    EXPECT_NE(View.PaneTexts.back().find("「郵便受け」  [ 予算: 2 ] \r\n(/al/acc/Namazu/inbox)"),
+              std::string::npos)
+        << "a target gone from the catalogue ends the folder titles";
     const int32_t titleEnd = State.Hits.Positions.ToCharacter(State.Hits.Clickables[1].TitleEnd);
 
     window.edtResultMouseUp(PaneCursor::HandPoint, true, titleEnd);
