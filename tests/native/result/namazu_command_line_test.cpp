@@ -74,10 +74,8 @@ TEST(NamazuCommandLineTest, CommandLinesOfBothVersions) {
 }
 
 // What namazu.exe finds in its command line when searching for formula.
-std::vector<std::string> SearchArguments(const std::string& formula, const std::string& indexList,
-                                         bool namazu13 = false) {
+std::vector<std::string> SearchArguments(const std::string& formula, const std::string& indexList) {
     NamazuRun run;
-    run.Namazu13 = namazu13;
     run.NamazuPath = "c:\\namazu.exe";
     run.Formula = formula;
     run.ResultFile = "c:\\w\\result.txt";
@@ -94,10 +92,9 @@ TEST(NamazuCommandLineTest, EachIndexReachesTheProgramAsOneArgument) {
     EXPECT_EQ(SearchArguments("a", NamazuIndexList(dirs, work, false)),
               (std::vector<std::string>{"--output=result.txt", "a", "+my box", "+b001/予定表",
                                         "c:\\my mail\\Namazu2\\b001", "c:\\x"}));
-    EXPECT_EQ(
-        SearchArguments("a", NamazuIndexList(dirs, work, true), true),
-        (std::vector<std::string>{"-f", "namazu.conf", "-o", "c:\\w\\result.txt", "a", "my box",
-                                  "b001/予定表", "c:\\my mail\\Namazu2\\b001", "c:\\x"}));
+    EXPECT_EQ(SearchArguments("a", NamazuIndexList(dirs, work, true)),
+              (std::vector<std::string>{"--output=result.txt", "a", "my box", "b001/予定表",
+                                        "c:\\my mail\\Namazu2\\b001", "c:\\x"}));
     EXPECT_EQ(NamazuIndexList({"", "\\"}, work, true), "\"\" \"\"");
 }
 
