@@ -59,10 +59,15 @@ std::string WithoutFinalBackslash(const std::string& path) {
     return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
 }
 
-std::string IndexPiece(const std::string& indexDir, const std::string& workDir) {
+// A piece with a blank is quoted, or namazu.exe would take its halves for
+// two indexes.
+std::string IndexPiece(const std::string& indexDir, const std::string& workDir, bool namazu13) {
     if (!LiesUnder(indexDir, workDir))
         return QuotedArgument(WithoutFinalBackslash(indexDir));
-    return ReplaceAllWhole(WithoutFinalBackslash(indexDir.substr(workDir.size() + 1)), "\\", "/");
+    const std::string relative =
+        ReplaceAllWhole(WithoutFinalBackslash(indexDir.substr(workDir.size() + 1)), "\\", "/");
+    const std::string piece = (namazu13 ? "" : "+") + relative;
+    return piece.find_first_of(" \t") == std::string::npos ? piece : QuotedArgument(piece);
 }
 
 std::string TrimmedSpaces(const std::string& text) {
@@ -89,11 +94,8 @@ std::string NamazuOptionString(const ResultOptions& options, bool namazu13) {
 std::string NamazuIndexList(const std::vector<std::string>& indexDirs, const std::string& workDir,
                             bool namazu13) {
     std::string list;
-    for (const std::string& dir : indexDirs) {
-        const std::string piece = IndexPiece(dir, workDir);
-        const bool relative = piece.empty() || piece[0] != '"';
-        list += (!namazu13 && relative ? "+" : "") + piece + " ";
-    }
+    for (const std::string& dir : indexDirs)
+        list += IndexPiece(dir, workDir, namazu13) + " ";
     return TrimmedSpaces(list);
 }
 

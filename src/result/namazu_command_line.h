@@ -11,8 +11,9 @@
 std::string NamazuOptionString(const ResultOptions& options, bool namazu13);
 
 // The targets' index directories relative to the work directory, slash
-// separated, in order; Namazu 2.0 marks each with "+". A directory that
-// does not lie under the work directory is named by its full path.
+// separated, in order; Namazu 2.0 marks each with "+", and one with a blank
+// is quoted. A directory that does not lie under the work directory is named
+// by its full path.
 std::string NamazuIndexList(const std::vector<std::string>& indexDirs, const std::string& workDir,
                             bool namazu13);
 

@@ -64,11 +64,17 @@ size_t FindWhole(const std::string& text, const std::string& part, size_t from) 
     return std::string::npos;
 }
 
+// One walk forward: testing each match found from the end for a character
+// start would walk from the front once per match.
 size_t FindLastWhole(const std::string& text, const std::string& part) {
-    size_t position = text.rfind(part);
-    while (position != std::string::npos && !IsCharacterStart(text, position))
-        position = position == 0 ? std::string::npos : text.rfind(part, position - 1);
-    return position;
+    if (part.empty())
+        return text.size();
+    size_t last = std::string::npos;
+    for (size_t i = 0; i < text.size(); i = NextCharacter(text, i)) {
+        if (text.compare(i, part.size(), part) == 0)
+            last = i;
+    }
+    return last;
 }
 
 std::string ReplaceAllWhole(const std::string& text, const std::string& part,

@@ -31,7 +31,7 @@ size_t EndOfLeadingPart(const std::string& text, const std::string& leading);
 size_t FindWhole(const std::string& text, const std::string& part, size_t from = 0);
 
 // The byte position of the last occurrence of part that begins at a
-// character start, or npos.
+// character start, or npos; an empty part is found at the end.
 size_t FindLastWhole(const std::string& text, const std::string& part);
 
 // Every whole occurrence of part replaced, scanning left to right.

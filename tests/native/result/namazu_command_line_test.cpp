@@ -73,16 +73,6 @@ TEST(NamazuCommandLineTest, CommandLinesOfBothVersions) {
               "\"d:\\idx\\Namazu\\result.txt\" -h \"mail AND lunch\" inbox b002/b007");
 }
 
-// Settings changed since indexing can leave a target outside the work
-// directory; it is named by its own path instead of being cut apart.
-TEST(NamazuCommandLineTest, IndexOutsideTheWorkDirectoryKeepsItsFullPath) {
-    const std::string work = "c:\\mail\\acc\\Namazu";
-    EXPECT_EQ(NamazuIndexList({"c:\\x\\", "c:\\mail\\acc\\Namazu2\\b001\\", work + "\\b001\\"},
-                              work, false),
-              "\"c:\\x\" \"c:\\mail\\acc\\Namazu2\\b001\" +b001");
-    EXPECT_EQ(NamazuIndexList({"", "\\"}, work, true), "\"\" \"\"");
-}
-
 // What namazu.exe finds in its command line when searching for formula.
 std::vector<std::string> SearchArguments(const std::string& formula, const std::string& indexList) {
     NamazuRun run;
@@ -91,6 +81,21 @@ std::vector<std::string> SearchArguments(const std::string& formula, const std::
     run.ResultFile = "c:\\w\\result.txt";
     run.IndexList = indexList;
     return SplitCommandLine(NamazuCommandLine(run));
+}
+
+// A directory name may hold a blank, and settings changed since indexing
+// can leave a target outside the work directory, named by its own path.
+TEST(NamazuCommandLineTest, EachIndexReachesTheProgramAsOneArgument) {
+    const std::string work = "c:\\my mail\\Namazu";
+    const std::vector<std::string> dirs = {work + "\\my box\\", work + "\\b001\\予定表\\",
+                                           "c:\\my mail\\Namazu2\\b001\\", "c:\\x\\"};
+    EXPECT_EQ(SearchArguments("a", NamazuIndexList(dirs, work, false)),
+              (std::vector<std::string>{"--output=result.txt", "a", "+my box", "+b001/予定表",
+                                        "c:\\my mail\\Namazu2\\b001", "c:\\x"}));
+    EXPECT_EQ(SearchArguments("a", NamazuIndexList(dirs, work, true)),
+              (std::vector<std::string>{"--output=result.txt", "a", "my box", "b001/予定表",
+                                        "c:\\my mail\\Namazu2\\b001", "c:\\x"}));
+    EXPECT_EQ(NamazuIndexList({"", "\\"}, work, true), "\"\" \"\"");
 }
 
 TEST(NamazuCommandLineTest, FormulaReachesTheProgramAsOneArgument) {

@@ -13,17 +13,18 @@ size_t MarkedBytes(const HitList& hits) {
     return hits.ClickMap.size() - std::count(hits.ClickMap.begin(), hits.ClickMap.end(), 0);
 }
 
-// One title for two count lines: the second line keeps Namazu's text.
+// One title for two count lines: the second keeps Namazu's text. The
+// header stands on the fourth line, the last one looked at.
 TEST(ResultListTest, Namazu20ResultIsRenamedAndMarkedAlikeWithLfAndCrLf) {
     HitList crLfHits, hits;
     RenderOptions options;
     options.RenameToFolderName = true;
     options.FolderTitles = {"予定表"};
-    const RenderedResult crLf = RenderResult(Namazu20Result("\r\n"), options, crLfHits);
-    const RenderedResult rendered = RenderResult(Namazu20Result("\n"), options, hits);
+    const RenderedResult crLf = RenderResult("x\r\n" + Namazu20Result("\r\n"), options, crLfHits);
+    const RenderedResult rendered = RenderResult("x\n" + Namazu20Result("\n"), options, hits);
     EXPECT_EQ(rendered.Text, crLf.Text);
     EXPECT_EQ(hits.ClickMap, crLfHits.ClickMap);
-    const std::string head = "検索結果\r\n\r\n参考ヒット数: \r\n「予定表」  [ 予算: 2 ] \r\n"
+    const std::string head = "x\r\n検索結果\r\n\r\n参考ヒット数: \r\n「予定表」  [ 予算: 2 ] \r\n"
                              "(/al/acc/Namazu/inbox) [ 予算: 1 ] \r\n\r\n検索式";
     EXPECT_EQ(rendered.Text.substr(0, head.size()), head);
 
@@ -49,6 +50,9 @@ TEST(ResultListTest, Namazu20ResultIsRenamedAndMarkedAlikeWithLfAndCrLf) {
     ASSERT_EQ(rendered.Colours.size(), 6u);
     EXPECT_EQ(rendered.Colours[2].Start, hits.Clickables[1].TitleStart);
     EXPECT_EQ(rendered.Colours[3].Format.Green, 128);
+    EXPECT_EQ(RenderResult("x\nx\n" + Namazu20Result("\n"), options, hits).Text.find("「"),
+              std::string::npos)
+        << "a header on the fifth line";
 }
 
 TEST(ResultListTest, UriRulesDifferByVersionAndFaultyBlocksLeaveEmptyRanges) {
@@ -60,7 +64,8 @@ TEST(ResultListTest, UriRulesDifferByVersionAndFaultyBlocksLeaveEmptyRanges) {
         const char* uri;
     };
     const Case cases[] = {
-        {"1. R (score: 2)\n/C|/予定表/1.alm s (1 bytes)\n", true, true, "1. R", "/C|/予定表/1.alm"},
+        {"1. R (score: 1) (score: 2)\n/C|/予定表/1.alm s (1 bytes)\n", true, true,
+         "1. R (score: 1)", "/C|/予定表/1.alm"},
         {"1. a (score: 1)\n/C|/m/1.alm 1,234 bytes\n", true, true, "1. a", ""},
         {"1. a\n/C|/m/1.alm (1 bytes)\n", true, false, "", "/C|/m/1.alm"},
         {"1. a (score: 1)\nx\n/C|/m/1.alm (1 bytes)\n\n\n", false, false, "1. a", ""},

@@ -122,7 +122,7 @@ TEST_F(ResultWindowTest, CreationTakesEachOptionFromTheSettings) {
     using F = SortField;
     using D = SortDirection;
     const Row rows[] = {
-        {"NamazuVersion=1.3\r\n[Search]\r\nSort=Subject\r\nListCount=35", F::None, D::Unchecked,
+        {"NamazuVersion=1.3\r\n[Search]\r\nSort=Subject\r\nListCount=21", F::None, D::Unchecked,
          ListCount::Fifty},
         {"NamazuVersion=1.3\r\n[Search]\r\nSort=earlier\r\nListCount=0", F::Earlier, D::Ascend,
          ListCount::Twenty},
@@ -144,7 +144,7 @@ TEST_F(ResultWindowTest, CreationTakesEachOptionFromTheSettings) {
     EXPECT_TRUE(IsItemEnabled(OptionItem::SortEarlier, true));
 
     Open("[Result]\r\nFontSizeResult=big\r\nFontBoldResult=1\r\nFontNameMail=\r\n"
-         "Color=0\r\nConfirmCommandLine=1\r\n[Search]\r\nShowContents=0\r\n"
+         "Color=\r\nConfirmCommandLine=1\r\n[Search]\r\nShowContents=0\r\n"
          "FormulaHistryCount=3\r\nHistory1=a\r\nHistory2= \r\nHistory3=b\r\n");
     EXPECT_EQ(window.ResultFont().Size, 9);
     EXPECT_TRUE(window.ResultFont().Bold);
@@ -205,10 +205,13 @@ TEST_F(ResultWindowTest, ClosingWritesFlagsPlaceWhenAskedAndTheHistoryOverOldEnt
     std::string history = "[Search]\r\nFormulaHistryCount=10\r\n";
     for (int i = 1; i <= 10; ++i)
         history += "History" + std::to_string(i) + "=old" + std::to_string(i) + "\r\n";
-    Open(history + "[Result]\r\nSaveWindowPos=0\r\nSaveWindowSize=1\r\nWindowLeft=7\r\n"
+    Open(history + "[Result]\r\nSaveWindowPos=1\r\nSaveWindowSize=1\r\nWindowLeft=7\r\n"
                    "WindowWidth=x\r\n");
-    EXPECT_EQ(window.Placement({0, 0, 500, 400}, {100, 50, 300, 200}, 1024, 768).Left, 0);
-    EXPECT_EQ(window.ShownSize({0, 0, 500, 400}).Width, 500);
+    const WindowRect created{0, 0, 500, 400}, host{300, 50, 300, 200};
+    EXPECT_EQ(window.Placement(created, host, 1024, 768).Left, 7);
+    EXPECT_EQ(window.ShownSize(created).Width, 500);
+    window.OptionItemClick(OptionItem::SettingSavePosition);
+    EXPECT_EQ(window.Placement(created, host, 1024, 768).Left, 200) << "centred";
     State.SearchTargets = {2};
     for (const char* formula : {"OLD3", "new", "old1"}) {
         View.Keyword = formula;
@@ -224,6 +227,7 @@ TEST_F(ResultWindowTest, ClosingWritesFlagsPlaceWhenAskedAndTheHistoryOverOldEnt
                               "old5", "old6", "old7", "old8", "old9"};
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(Stored("Search", ("History" + std::to_string(i + 1)).c_str()), expected[i]);
+    EXPECT_EQ(State.Store.Settings.History.size(), 10u) << "eleven formulas, ten kept";
 }
 
 TEST_F(ResultWindowTest, SearchWritesTheConfigurationRunsHiddenAndShowsTheResult) {
@@ -332,9 +336,12 @@ TEST_F(ResultWindowTest, ClickedHitOpensReloadsOnlyInFrontAndGoesToTheHostWithOr
     Files.Files["C:\\al\\acc\\inbox.box\\3.alm"] = "Subject: x\r\n\r\nbody\r\n";
     Host.Mailbox = "C:\\al\\";
     Open("[Result]\r\nCloseOnMailView=0\r\n");
-    State.SearchTargets = {0};
+    State.SearchTargets = {0, 99, 1};
     State.SearchFormula = "予算";
     window.FormActivate();
+    EXPECT_NE(View.PaneTexts.back().find("「郵便受け」  [ 予算: 2 ] \r\n(/al/acc/Namazu/inbox)"),
+              std::string::npos)
+        << "a target gone from the catalogue ends the folder titles";
     const int32_t titleEnd = State.Hits.Positions.ToCharacter(State.Hits.Clickables[1].TitleEnd);
 
     window.edtResultMouseUp(PaneCursor::HandPoint, true, titleEnd);

@@ -26,15 +26,19 @@ TEST(ShiftJis, CharacterCountingSurvivesALoneLeadByteAtTheEnd) {
     EXPECT_EQ(CharacterCount("a表b"), 3u);
     EXPECT_EQ(ByteOffsetOfCharacter("a表b", 2), 3u);
     EXPECT_EQ(ByteOffsetOfCharacter("a表b", 9), 4u);
+    EXPECT_EQ(FindLastWhole("a表b", ""), 4u);
     const std::string broken = "a\x83";
     EXPECT_EQ(CharacterCount(broken), 2u);
     EXPECT_EQ(AsciiUpperCase(broken), "A\x83");
     EXPECT_EQ(ReplaceAllWhole(broken, "\x83", "x"), "ax");
+    EXPECT_EQ(FindLastWhole(broken, "\x83"), 1u);
+    EXPECT_EQ(FindLastWhole(broken, ""), 2u);
 }
 
 // Lead bytes from 0xE0 on: 濬 (E0 5C) and 軆 (E7 5C) are JIS level-2 kanji,
 // 犾 (FB 5C), 髙 (FB FC) and 﨑 (FA B1) extensions; each of the first three ends in the
-// byte of a backslash, and 漓 (E0 41)'s trail byte looks like "A".
+// byte of a backslash, and 漓 (E0 41)'s trail byte looks like "A"; 濬濬 after a
+// backslash hides two more.
 TEST(ShiftJis, LeadBytesFrom0xE0StartDoubleByteCharacters) {
     struct Case {
         std::string text;
@@ -44,6 +48,7 @@ TEST(ShiftJis, LeadBytesFrom0xE0StartDoubleByteCharacters) {
     };
     const Case cases[] = {
         {"\xE0\x5C", 1, std::string::npos, "\xE0\x5C"},
+        {"\\\xE0\\\xE0\\", 3, 0, "/\xE0\\\xE0\\"},
         {"\xE7\x5C\\", 2, 2, "\xE7\x5C/"},
         {"a\\\xFB\x5C", 3, 1, "a/\xFB\x5C"},
         {"\xFB\xFC\xFA\xB1", 2, std::string::npos, "\xFB\xFC\xFA\xB1"},
