@@ -23,6 +23,9 @@ tarnwick_add_windows_build(windows64 mingw-x86_64.cmake)
 add_test(NAME dll.shipped
     COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/dll/check_shipped_dll.py
             ${CMAKE_BINARY_DIR}/windows/bin/tarnwick.dll)
+# So is the release archive made of it, as a user downloads it.
+add_test(NAME package.zip
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/package ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/dist)
 
 # The Wine kinds come from the same rule as the scripts' (scripts/wine-arch).
 execute_process(

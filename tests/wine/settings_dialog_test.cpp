@@ -5,6 +5,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "sample_account.h"
 #include "settings/profile_document.h"
+#include "tarnwick_version.h"
 #include "text/win32/text_encoding.h"
 #include "ui_automation.h"
 
@@ -535,8 +536,7 @@ TEST_F(SettingsDialogTest, AboutBoxIsCentredAndOpensTheLinkMenuUnderItsButton) {
     ASSERT_NE(about, nullptr) << host_->Output();
     HWND title = ui::FindControlByName(about, "Label1");
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(ui::WindowText(title), L"tarnwick for Namazu AL-Mail Plug-in Version 0.9\n"
-                                     L"Copyright (C) 2026 tarnwick project");
+    EXPECT_EQ(ui::WindowText(title), TARNWICK_ABOUT_TITLE L"\nCopyright (C) 2026 tarnwick project");
     RECT client = {};
     GetClientRect(about, &client);
     const RECT titleRect = WindowRect(title);
