@@ -92,15 +92,20 @@ bool ConsoleCommandRunner::StartCapture(CaptureProcess& process, const std::stri
 }
 
 // Each round drains what the pipe holds, so a talkative program is never
-// held up by a full pipe; the text after the last LF is shown at the end.
+// held up by a full pipe; after a full round the next one follows without
+// the pause, since more is waiting. The text after the last LF is shown at
+// the end.
 bool ConsoleCommandRunner::CopyOutput(CaptureProcess& process, ConsoleTextView& view,
                                       const StopRequest& stop) {
     ConsoleOutputSplitter splitter;
     bool ended = true;
+    bool fullRound = false;
     for (;;) {
-        pump_.Sleep(kCaptureRhythmMs);
+        if (!fullRound)
+            pump_.Sleep(kCaptureRhythmMs);
         std::string chunk;
         const bool open = process.ReadAvailable(chunk, kLargestRound);
+        fullRound = chunk.size() >= kLargestRound;
         const std::string block = splitter.Add(chunk);
         if (!block.empty())
             AppendBlock(view, block);

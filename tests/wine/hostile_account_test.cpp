@@ -162,6 +162,15 @@ TEST_F(HostileAccountTest, IndexesSearchesAndPreviewsEveryOddMail) {
         return text.compare(0, refused.size(), refused) == 0;
     })) << ShiftJisFromWide(texts.empty() ? L"" : texts.back());
     ASSERT_TRUE(ui::PressButtonById(refusal, IDOK));
+    // The end of the run names the folder among those that failed.
+    HWND failures = ui::WaitForWindow(host.Id(), L"エラー", kIndexTimeoutMs);
+    ASSERT_NE(failures, nullptr) << host.Output();
+    const std::wstring named = WideFromShiftJis("「最深の表 (ソ)」: mknmz を起動できませんでした");
+    const std::vector<std::wstring> summary = ui::ControlTexts(failures);
+    EXPECT_TRUE(std::any_of(summary.begin(), summary.end(), [&](const std::wstring& text) {
+        return text.find(named) != std::wstring::npos;
+    })) << ShiftJisFromWide(summary.empty() ? L"" : summary.back());
+    ASSERT_TRUE(ui::PressButtonById(failures, IDOK));
     HWND dialog = ui::WaitForWindow(host.Id(), kSearchCaption, kIndexTimeoutMs);
     ASSERT_NE(dialog, nullptr) << host.Output();
     const std::pair<const char*, size_t> documents[] = {

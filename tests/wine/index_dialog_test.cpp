@@ -254,7 +254,7 @@ TEST_F(IndexDialogTest, IndexesAnAccountBelowSpacesParenthesesAndSo) {
     EXPECT_EQ(Stored("Mknmz", "NowCountMail"), "0");
 }
 
-TEST_F(IndexDialogTest, MissingPerlIsReportedPerFolderAndTheRunStillCounts) {
+TEST_F(IndexDialogTest, MissingPerlIsReportedPerFolderAndNamedAtTheEnd) {
     WriteSettings({{"TargetFolderCount", "2"},
                    {"Folder1", "0:郵便受け"},
                    {"Folder2", "2:仕事"},
@@ -275,6 +275,14 @@ TEST_F(IndexDialogTest, MissingPerlIsReportedPerFolderAndTheRunStillCounts) {
         ASSERT_TRUE(ui::PressButtonById(message, IDOK));
         ui::WaitForWindowGone(message);
     }
+    HWND failures = ui::WaitForWindow(host->Id(), L"エラー");
+    ASSERT_NE(failures, nullptr) << host->Output();
+    const std::vector<std::wstring> texts = ui::ControlTexts(failures);
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::wstring& text) {
+        return text.find(L"「郵便受け」: mknmz を起動できませんでした") != std::wstring::npos &&
+               text.find(L"「仕事」: mknmz を起動できませんでした") != std::wstring::npos;
+    }));
+    ASSERT_TRUE(ui::PressButtonById(failures, IDOK));
     ui::CloseWindow(dialog);
     EXPECT_EQ(host->WaitForExit(), std::optional<DWORD>(0)) << host->Output();
     EXPECT_EQ(Stored("Mknmz", "NowCountMail"), "0");
@@ -300,7 +308,10 @@ TEST_F(IndexDialogTest, IndexCommandDuringARunIsRefused) {
     PostMessageW(Control(dialog, "btnUpdateIndex"), BM_CLICK, 0, 0);
     HWND busy = ui::WaitForWindow(host->Id(), L"「仕事」フォルダのインデックス作成中...");
     ASSERT_NE(busy, nullptr);
-    EXPECT_FALSE(IsWindowEnabled(dialog));
+    // Only Cancel stays, to stop the run.
+    EXPECT_FALSE(IsWindowEnabled(Control(dialog, "btnUpdateIndex")));
+    EXPECT_FALSE(IsWindowEnabled(Control(dialog, "lstFolder")));
+    EXPECT_TRUE(IsWindowEnabled(Control(dialog, "btnCancel")));
     EXPECT_EQ(GetWindow(busy, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongW(busy, GWL_STYLE) & WS_MINIMIZEBOX, 0);
     // A console window refuses to close while its capture runs; the request

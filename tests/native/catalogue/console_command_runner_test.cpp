@@ -143,6 +143,22 @@ TEST_F(ConsoleCommandRunnerTest, CapturesInRoundsOfSleepReadAndMessages) {
     EXPECT_TRUE(ui.Boxes.empty());
 }
 
+// A program that fills a round would otherwise wait a whole rhythm for
+// every round of its output.
+TEST_F(ConsoleCommandRunnerTest, AFullRoundIsFollowedWithoutThePause) {
+    const std::string full = std::string(ConsoleCommandRunner::kLargestRound - 1, 'x') + "\n";
+    process.Rounds = {{full, true}, {"b\n", true}, {"", false}};
+
+    Capture();
+
+    const EventLog expected = {"pipe",      "start " + kCommand + " in " + kWorkDir,
+                               "sleep 100", "read",
+                               "messages",  "read",
+                               "messages",  "sleep 100",
+                               "read",      "wait 100"};
+    EXPECT_EQ(log, expected);
+}
+
 TEST_F(ConsoleCommandRunnerTest, ScrollsToEachBlockAndShowsTheRestAtTheEnd) {
     process.Rounds = {{"one  \n", true}, {"two", false}};
 
