@@ -102,3 +102,7 @@ void CopyDirectoryFiles(FileSystem& files, const std::string& source, const std:
             files.RemoveFile(path);
     }
 }
+
+std::string WithoutFinalBackslash(const std::string& path) {
+    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
+}

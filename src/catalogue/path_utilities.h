@@ -29,6 +29,9 @@ size_t FindNthFromEnd(const std::string& s, const std::string& sub, int n);
 void ListMatchingFiles(FileSystem& files, const std::string& dir, const std::string& mask,
                        std::vector<std::string>& list);
 
+// The path without a final '\\' (a trail byte 0x5C is kept).
+std::string WithoutFinalBackslash(const std::string& path);
+
 // Deletes the plain files of dir matching mask; failures are ignored.
 void DeleteMatchingFiles(FileSystem& files, const std::string& dir, const std::string& mask);
 

@@ -1,18 +1,11 @@
 #include "indexer/index_stamp.h"
 
+#include "catalogue/path_utilities.h"
 #include "text/shift_jis.h"
 
 #include <algorithm>
 
 const char kIndexStampName[] = "tarnwick.stamp";
-
-namespace {
-
-std::string WithoutFinalBackslash(const std::string& path) {
-    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
-}
-
-} // namespace
 
 std::optional<std::uint64_t> NewestChangeIn(FileSystem& files, const std::string& folderPath) {
     const std::vector<DirectoryEntry> self = files.ListDirectory(WithoutFinalBackslash(folderPath));

@@ -17,10 +17,6 @@ const char kUpdatingText[] = "インデックス更新中... しばらくお待�
 const char kStoppedText[] = "インデックスの作成を中止しました。";
 const unsigned kBuildPollMs = 1000;
 
-std::string WithoutFinalBackslash(const std::string& path) {
-    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
-}
-
 std::string ProgressText(size_t done, size_t total) {
     return std::string(kUpdatingText) + " [" + std::to_string(done) + "/" + std::to_string(total) +
            "]";
@@ -223,7 +219,7 @@ FolderOutcome IndexUpdateRun::UpdateFolder(const TFolderInfo& folder, bool rebui
         DeleteMatchingFiles(services_.Files, tempDir, "NMZ.*");
         CopyDirectoryFiles(services_.Files, folder.IndexDir, tempDir, CopyMode::Keep);
     }
-    const ProgramEnd end = BuildIndex(folder, target);
+    const ProgramEnd end = BuildIndex(folder, target, commandLine);
     if (end.Stopped)
         RemoveRunLeftovers(services_.Files, outputDir + "\\");
     if (!tempDir.empty())
@@ -275,9 +271,9 @@ void IndexUpdateRun::NoteSkipped(const TFolderInfo& folder) {
     }
 }
 
-ProgramEnd IndexUpdateRun::BuildIndex(const TFolderInfo& folder, const MknmzTarget& target) {
+ProgramEnd IndexUpdateRun::BuildIndex(const TFolderInfo& folder, const MknmzTarget& target,
+                                      std::string commandLine) {
     view_.ShowRunning(true);
-    std::string commandLine = MknmzCommandLine(Settings(), target);
     std::string captureDir = folder.Path;
     std::optional<char> drive;
     DriveSubstitution substitution(services_.Runner, services_.System, services_.Pump);

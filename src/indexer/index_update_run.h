@@ -51,7 +51,9 @@ private:
     void JudgeRun(FolderOutcome& outcome, const ProgramEnd& end, const IndexLock& lock);
     MknmzTarget TargetOf(const TFolderInfo& folder, const std::string& outputDir);
     void NoteSkipped(const TFolderInfo& folder);
-    ProgramEnd BuildIndex(const TFolderInfo& folder, const MknmzTarget& target);
+    // commandLine is the folder's own; a substituted drive replaces it.
+    ProgramEnd BuildIndex(const TFolderInfo& folder, const MknmzTarget& target,
+                          std::string commandLine);
     void ReportUnusableOutputDir(const std::string& dir);
     ProgramEnd RunMknmz(const TFolderInfo& folder, const std::string& commandLine,
                         const std::string& captureDir);

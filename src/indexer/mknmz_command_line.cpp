@@ -12,10 +12,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string WithoutFinalBackslash(const std::string& path) {
-    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
-}
-
 std::string Slashed(const std::string& path) {
     return ReplaceAllWhole(path, "\\", "/");
 }

@@ -1,5 +1,6 @@
 #include "result/namazu_command_line.h"
 
+#include "catalogue/path_utilities.h"
 #include "text/shift_jis.h"
 
 namespace {
@@ -53,10 +54,6 @@ bool LiesUnder(const std::string& indexDir, const std::string& workDir) {
     return indexDir.size() > workDir.size() + 1 && indexDir[workDir.size()] == '\\' &&
            IsCharacterStart(indexDir, workDir.size()) &&
            EqualsIgnoringAsciiCase(indexDir.substr(0, workDir.size()), workDir);
-}
-
-std::string WithoutFinalBackslash(const std::string& path) {
-    return EndsWithCharacter(path, '\\') ? path.substr(0, path.size() - 1) : path;
 }
 
 // A piece with a blank is quoted, or namazu.exe would take its halves for
