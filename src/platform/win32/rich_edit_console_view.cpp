@@ -15,6 +15,9 @@ const LONG kPastTheEnd = 0x7FFFFFFF;
 void RichEditConsoleView::Attach(HWND edit) {
     edit_ = edit;
     AllowLongText(edit_);
+    // Nobody edits a console; keeping undo for every line it shows makes
+    // each one cost twice as much.
+    SendMessageW(edit_, EM_SETUNDOLIMIT, 0, 0);
 }
 
 bool RichEditConsoleView::HoldsText() {
