@@ -1,7 +1,9 @@
 #include "platform/win32/control_names.h"
 #include "platform/win32/rich_text_view.h"
+#include "result/formula_terms.h"
 #include "result/result_list.h"
 #include "result/rich_text_document.h"
+#include "result/word_marks.h"
 #include "text/win32/text_encoding.h"
 
 #include <windows.h>
@@ -103,6 +105,24 @@ protected:
         return look;
     }
 
+    // The background of every character from first up to end: "auto", the
+    // colour as RRGGBB, or "mixed".
+    std::string Background(int32_t first, int32_t end) {
+        CHARRANGE selection{first, end};
+        SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        if (!(format.dwMask & CFM_BACKCOLOR))
+            return "mixed";
+        if (format.dwEffects & CFE_AUTOBACKCOLOR)
+            return "auto";
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "%02x%02x%02x", GetRValue(format.crBackColor),
+                      GetGValue(format.crBackColor), GetBValue(format.crBackColor));
+        return colour;
+    }
+
     HWND edit_ = nullptr;
 };
 
@@ -140,6 +160,26 @@ TEST_F(RichTextViewTest, BothLoadsShowTheTextAsItIs) {
         ASSERT_TRUE(LoadPlainText(edit_, text));
         EXPECT_EQ(WholeText(), WithSingleBreaks(text));
     }
+}
+
+TEST_F(RichTextViewTest, MarkedWordsShowTheMarkBackgroundOverTheirColours) {
+    // Characters: 会 議 CR x 予 定 y 会 議; the mark of 予定 runs out of a
+    // coloured range.
+    const std::string text = "会議\r\nx予定y会議";
+    const std::vector<MarkedRange> marks = WordMarks(text, FormulaTerms("会議 or 予定"));
+    ASSERT_EQ(marks.size(), 3u);
+    ASSERT_TRUE(LoadRichText(edit_, RichTextDocument(text, {{6, 3, kUriFormat}}, marks)));
+    EXPECT_EQ(WholeText(), WithSingleBreaks(text));
+    const std::vector<int32_t> starts = MarkStarts(marks, PanePositions(PaneLines(text)));
+    EXPECT_EQ(starts, (std::vector<int32_t>{0, 4, 7}));
+    EXPECT_EQ(Background(0, 2), "ffff00");
+    EXPECT_EQ(Background(2, 4), "auto");
+    EXPECT_EQ(Background(4, 6), "ffff00");
+    EXPECT_EQ(Look(3, 5), "008080");
+    EXPECT_EQ(Look(5, 6), "auto");
+    EXPECT_EQ(Background(6, 7), "auto");
+    EXPECT_EQ(Background(7, 9), "ffff00");
+    EXPECT_EQ(Background(2, 5), "mixed");
 }
 
 } // namespace
