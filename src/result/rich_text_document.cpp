@@ -110,8 +110,9 @@ std::string RangeOpening(const ColouredRange& range, const ColourTable& table) {
     return opening + " ";
 }
 
-// Wine's reader knows only \cb, while Word and later RichEdits write
-// \highlight; both name the same entry, and 0 is no background.
+// RichEdit takes the background from \highlight, and so does Wine 8, which
+// ignores \cb (measured); older Wine read only \cb. Both name the same
+// entry, and 0 is no background.
 std::string MarkSwitch(bool on, int colour) {
     const std::string index = std::to_string(on ? colour : 0);
     return "\\highlight" + index + "\\cb" + index + " ";

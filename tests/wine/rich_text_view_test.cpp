@@ -179,7 +179,6 @@ TEST_F(RichTextViewTest, MarkedWordsShowTheMarkBackgroundOverTheirColours) {
     EXPECT_EQ(Look(5, 6), "auto");
     EXPECT_EQ(Background(6, 7), "auto");
     EXPECT_EQ(Background(7, 9), "ffff00");
-    EXPECT_EQ(Background(2, 5), "mixed");
 }
 
 } // namespace
