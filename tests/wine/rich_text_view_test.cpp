@@ -80,24 +80,33 @@ protected:
                                                          reinterpret_cast<WPARAM>(&how), 0)));
     }
 
-    // How every character from first up to end looks: "auto" or the
-    // colour as RRGGBB, then " bold" and " underlined"; "mixed" when they
-    // differ. The whole range also shows in the pane's font.
-    std::string Look(int32_t first, int32_t end) {
+    CHARFORMAT2W FormatOf(int32_t first, int32_t end) {
         CHARRANGE selection{first, end};
         SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
         CHARFORMAT2W format{};
         format.cbSize = sizeof format;
         SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return format;
+    }
+
+    static std::string Hex(COLORREF colour) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+                      GetBValue(colour));
+        return hex;
+    }
+
+    // How every character from first up to end looks: "auto" or the
+    // colour as RRGGBB, then " bold" and " underlined"; "mixed" when they
+    // differ. The whole range also shows in the pane's font.
+    std::string Look(int32_t first, int32_t end) {
+        const CHARFORMAT2W format = FormatOf(first, end);
         EXPECT_EQ(format.szFaceName, kFontFace);
         EXPECT_EQ(format.yHeight, kFontHeight);
         const DWORD mask = CFM_COLOR | CFM_BOLD | CFM_UNDERLINE;
         if ((format.dwMask & mask) != mask)
             return "mixed";
-        char colour[8];
-        std::snprintf(colour, sizeof colour, "%02x%02x%02x", GetRValue(format.crTextColor),
-                      GetGValue(format.crTextColor), GetBValue(format.crTextColor));
-        std::string look = format.dwEffects & CFE_AUTOCOLOR ? "auto" : colour;
+        std::string look = format.dwEffects & CFE_AUTOCOLOR ? "auto" : Hex(format.crTextColor);
         if (format.dwEffects & CFE_BOLD)
             look += " bold";
         if (format.dwEffects & CFE_UNDERLINE)
@@ -105,22 +114,12 @@ protected:
         return look;
     }
 
-    // The background of every character from first up to end: "auto", the
-    // colour as RRGGBB, or "mixed".
+    // The background of every character from first up to end: "auto" or
+    // the colour as RRGGBB.
     std::string Background(int32_t first, int32_t end) {
-        CHARRANGE selection{first, end};
-        SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-        CHARFORMAT2W format{};
-        format.cbSize = sizeof format;
-        SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-        if (!(format.dwMask & CFM_BACKCOLOR))
-            return "mixed";
-        if (format.dwEffects & CFE_AUTOBACKCOLOR)
-            return "auto";
-        char colour[8];
-        std::snprintf(colour, sizeof colour, "%02x%02x%02x", GetRValue(format.crBackColor),
-                      GetGValue(format.crBackColor), GetBValue(format.crBackColor));
-        return colour;
+        const CHARFORMAT2W format = FormatOf(first, end);
+        EXPECT_TRUE(format.dwMask & CFM_BACKCOLOR);
+        return format.dwEffects & CFE_AUTOBACKCOLOR ? "auto" : Hex(format.crBackColor);
     }
 
     HWND edit_ = nullptr;
