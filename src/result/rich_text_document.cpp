@@ -17,10 +17,13 @@ bool SameColour(const RangeFormat& left, const RangeFormat& right) {
 class ColourTable {
 public:
     explicit ColourTable(const std::vector<ColouredRange>& ranges) {
-        for (const ColouredRange& range : ranges) {
-            if (IndexOf(range.Format) == 0)
-                colours_.push_back(range.Format);
-        }
+        for (const ColouredRange& range : ranges)
+            Add(range.Format);
+    }
+
+    void Add(const RangeFormat& colour) {
+        if (IndexOf(colour) == 0)
+            colours_.push_back(colour);
     }
 
     int IndexOf(const RangeFormat& format) const {
@@ -107,36 +110,94 @@ std::string RangeOpening(const ColouredRange& range, const ColourTable& table) {
     return opening + " ";
 }
 
+// RichEdit takes the background from \highlight, and so does Wine 8, which
+// ignores \cb (measured); older Wine read only \cb. Both name the same
+// entry, and 0 is no background.
+std::string MarkSwitch(bool on, int colour) {
+    const std::string index = std::to_string(on ? colour : 0);
+    return "\\highlight" + index + "\\cb" + index + " ";
+}
+
+// Ranges in text order, one open at a time, leaving out the empty ones and
+// those that overlap the one before.
+template <typename Range> class RangeWalk {
+public:
+    explicit RangeWalk(const std::vector<Range>& ranges) : ranges_(ranges) {}
+
+    bool IsOpen() const { return openEnd_ >= 0; }
+
+    // True when the open range ends at or before position, which closes it.
+    bool CloseAt(int64_t position) {
+        if (openEnd_ < 0 || position < openEnd_)
+            return false;
+        openEnd_ = -1;
+        return true;
+    }
+
+    // The range that now covers position, opened; nullptr when none opens.
+    const Range* OpenAt(int64_t position) {
+        while (openEnd_ < 0 && next_ < ranges_.size() && ranges_[next_].Start <= position) {
+            const Range& range = ranges_[next_++];
+            const int64_t end = static_cast<int64_t>(range.Start) + range.Length;
+            if (range.Length <= 0 || range.Start < lastEnd_ || end <= position)
+                continue;
+            openEnd_ = end;
+            lastEnd_ = end;
+            return &range;
+        }
+        return nullptr;
+    }
+
+private:
+    const std::vector<Range>& ranges_;
+    size_t next_ = 0;
+    int64_t openEnd_ = -1; // -1 when none is open
+    int64_t lastEnd_ = 0;
+};
+
 } // namespace
 
 std::string RichTextDocument(const std::string& text, const std::vector<ColouredRange>& colours) {
-    const ColourTable table(colours);
+    return RichTextDocument(text, colours, {});
+}
+
+std::string RichTextDocument(const std::string& text, const std::vector<ColouredRange>& colours,
+                             const std::vector<MarkedRange>& marks) {
+    ColourTable table(colours);
+    if (!marks.empty())
+        table.Add(kMarkFormat);
+    const int markColour = table.IndexOf(kMarkFormat);
+    const std::string markOn = MarkSwitch(true, markColour);
+    const std::string markOff = MarkSwitch(false, markColour);
     std::string rtf;
-    rtf.reserve(text.size() * 3 + colours.size() * 16 + 64);
+    rtf.reserve(text.size() * 3 + (colours.size() + marks.size()) * 32 + 64);
     // The colour table always closes the header, so that text starting with
     // a digit cannot run into the code page number.
     rtf += "{\\rtf1\\ansi\\ansicpg932" + table.Rtf();
-    size_t nextRange = 0;
-    int64_t openEnd = -1; // where the open range ends; -1 when none is open
-    int64_t lastEnd = 0;
+    RangeWalk<ColouredRange> coloured(colours);
+    RangeWalk<MarkedRange> marked(marks);
+    bool markShown = false;
+    bool markShownAtGroupOpen = false;
     for (size_t i = 0; i < text.size();) {
         const int64_t position = static_cast<int64_t>(i);
-        if (openEnd >= 0 && position >= openEnd) {
+        marked.CloseAt(position);
+        marked.OpenAt(position);
+        // A group's end brings back the background it began with.
+        if (coloured.CloseAt(position)) {
             rtf += '}';
-            openEnd = -1;
+            markShown = markShownAtGroupOpen;
         }
-        while (openEnd < 0 && nextRange < colours.size() && colours[nextRange].Start <= position) {
-            const ColouredRange& range = colours[nextRange++];
-            const int64_t end = static_cast<int64_t>(range.Start) + range.Length;
-            if (range.Length <= 0 || range.Start < lastEnd || end <= position)
-                continue;
-            rtf += RangeOpening(range, table);
-            openEnd = end;
-            lastEnd = end;
+        if (marked.IsOpen() != markShown) {
+            markShown = marked.IsOpen();
+            rtf += markShown ? markOn : markOff;
+        }
+        if (const ColouredRange* range = coloured.OpenAt(position)) {
+            rtf += RangeOpening(*range, table);
+            markShownAtGroupOpen = markShown;
         }
         i = AppendCharacter(rtf, text, i);
     }
-    if (openEnd >= 0)
+    if (coloured.IsOpen())
         rtf += '}';
     // RichEdit drops a break that ends the document, so a text that ends
     // with one gets a second.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "result/result_list.h"
+#include "result/word_marks.h"
 
 #include <string>
 #include <vector>
@@ -14,3 +15,13 @@
 // The document names no font, so the control keeps its own face, size and
 // weight; the bytes are read as code page 932.
 std::string RichTextDocument(const std::string& text, const std::vector<ColouredRange>& colours);
+
+// The background of a marked word; only its colour counts.
+constexpr RangeFormat kMarkFormat{255, 255, 0, false};
+
+// The same with the marks' background as well, in text order, where one
+// that overlaps the mark before it is left out. A mark and a coloured range
+// may overlap in any way, and each character shows both. Without marks the
+// document is the one above.
+std::string RichTextDocument(const std::string& text, const std::vector<ColouredRange>& colours,
+                             const std::vector<MarkedRange>& marks);

@@ -9,11 +9,17 @@ char ToUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// Steps as NextCharacter does, written out since a mail of a megabyte is
+// lowered whole.
 template <typename Change> std::string ChangeSingleBytes(const std::string& text, Change change) {
     std::string result = text;
-    for (size_t i = 0; i < result.size(); i = NextCharacter(result, i)) {
-        if (!IsLeadByte(static_cast<unsigned char>(result[i])))
+    for (size_t i = 0; i < result.size();) {
+        if (IsLeadByte(static_cast<unsigned char>(result[i]))) {
+            i += 2;
+        } else {
             result[i] = change(result[i]);
+            ++i;
+        }
     }
     return result;
 }

@@ -1,7 +1,9 @@
 #include "platform/win32/control_names.h"
 #include "platform/win32/rich_text_view.h"
+#include "result/formula_terms.h"
 #include "result/result_list.h"
 #include "result/rich_text_document.h"
+#include "result/word_marks.h"
 #include "text/win32/text_encoding.h"
 
 #include <windows.h>
@@ -78,29 +80,46 @@ protected:
                                                          reinterpret_cast<WPARAM>(&how), 0)));
     }
 
-    // How every character from first up to end looks: "auto" or the
-    // colour as RRGGBB, then " bold" and " underlined"; "mixed" when they
-    // differ. The whole range also shows in the pane's font.
-    std::string Look(int32_t first, int32_t end) {
+    CHARFORMAT2W FormatOf(int32_t first, int32_t end) {
         CHARRANGE selection{first, end};
         SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
         CHARFORMAT2W format{};
         format.cbSize = sizeof format;
         SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return format;
+    }
+
+    static std::string Hex(COLORREF colour) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+                      GetBValue(colour));
+        return hex;
+    }
+
+    // How every character from first up to end looks: "auto" or the
+    // colour as RRGGBB, then " bold" and " underlined"; "mixed" when they
+    // differ. The whole range also shows in the pane's font.
+    std::string Look(int32_t first, int32_t end) {
+        const CHARFORMAT2W format = FormatOf(first, end);
         EXPECT_EQ(format.szFaceName, kFontFace);
         EXPECT_EQ(format.yHeight, kFontHeight);
         const DWORD mask = CFM_COLOR | CFM_BOLD | CFM_UNDERLINE;
         if ((format.dwMask & mask) != mask)
             return "mixed";
-        char colour[8];
-        std::snprintf(colour, sizeof colour, "%02x%02x%02x", GetRValue(format.crTextColor),
-                      GetGValue(format.crTextColor), GetBValue(format.crTextColor));
-        std::string look = format.dwEffects & CFE_AUTOCOLOR ? "auto" : colour;
+        std::string look = format.dwEffects & CFE_AUTOCOLOR ? "auto" : Hex(format.crTextColor);
         if (format.dwEffects & CFE_BOLD)
             look += " bold";
         if (format.dwEffects & CFE_UNDERLINE)
             look += " underlined";
         return look;
+    }
+
+    // The background of every character from first up to end: "auto" or
+    // the colour as RRGGBB.
+    std::string Background(int32_t first, int32_t end) {
+        const CHARFORMAT2W format = FormatOf(first, end);
+        EXPECT_TRUE(format.dwMask & CFM_BACKCOLOR);
+        return format.dwEffects & CFE_AUTOBACKCOLOR ? "auto" : Hex(format.crBackColor);
     }
 
     HWND edit_ = nullptr;
@@ -140,6 +159,25 @@ TEST_F(RichTextViewTest, BothLoadsShowTheTextAsItIs) {
         ASSERT_TRUE(LoadPlainText(edit_, text));
         EXPECT_EQ(WholeText(), WithSingleBreaks(text));
     }
+}
+
+TEST_F(RichTextViewTest, MarkedWordsShowTheMarkBackgroundOverTheirColours) {
+    // Characters: 会 議 CR x 予 定 y 会 議; the mark of 予定 runs out of a
+    // coloured range.
+    const std::string text = "会議\r\nx予定y会議";
+    const std::vector<MarkedRange> marks = WordMarks(text, FormulaTerms("会議 or 予定"));
+    ASSERT_EQ(marks.size(), 3u);
+    ASSERT_TRUE(LoadRichText(edit_, RichTextDocument(text, {{6, 3, kUriFormat}}, marks)));
+    EXPECT_EQ(WholeText(), WithSingleBreaks(text));
+    const std::vector<int32_t> starts = MarkStarts(marks, PanePositions(PaneLines(text)));
+    EXPECT_EQ(starts, (std::vector<int32_t>{0, 4, 7}));
+    EXPECT_EQ(Background(0, 2), "ffff00");
+    EXPECT_EQ(Background(2, 4), "auto");
+    EXPECT_EQ(Background(4, 6), "ffff00");
+    EXPECT_EQ(Look(3, 5), "008080");
+    EXPECT_EQ(Look(5, 6), "auto");
+    EXPECT_EQ(Background(6, 7), "auto");
+    EXPECT_EQ(Background(7, 9), "ffff00");
 }
 
 } // namespace

@@ -67,4 +67,39 @@ TEST(RichTextDocumentTest, RangesOnDoubleByteTextBecomeGroupsAroundWholeCharacte
     }
 }
 
+TEST(RichTextDocumentTest, MarksSwitchTheBackgroundInsideAndAcrossColouredGroups) {
+    struct Case {
+        const char* Name;
+        std::vector<ColouredRange> Colours;
+        std::vector<MarkedRange> Marks;
+        std::string Body;
+    };
+    const std::string uri = "\\red0\\green128\\blue128;";
+    const std::string on = "\\highlight2\\cb2 ";
+    const std::string off = "\\highlight0\\cb0 ";
+    // 予 is bytes 1-2 of "a予bc".
+    const Case cases[] = {
+        {"a whole character", {}, {{1, 2}}, "a\\highlight1\\cb1 \\'97\\'5c\\highlight0\\cb0 bc"},
+        {"out of a group",
+         {{0, 3, kUriFormat}},
+         {{1, 3}},
+         "{\\cf1 a" + on + "\\'97\\'5c}" + on + "b" + off + "c"},
+        {"into a group",
+         {{1, 3, kUriFormat}},
+         {{0, 3}},
+         on + "a{\\cf1 \\'97\\'5c" + off + "b}" + off + "c"},
+        {"adjacent, then overlapping",
+         {},
+         {{0, 1}, {1, 2}, {2, 2}},
+         "\\highlight1\\cb1 a\\'97\\'5c\\highlight0\\cb0 bc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string table = c.Colours.empty() ? "" : uri;
+        EXPECT_EQ(RichTextDocument("a予bc", c.Colours, c.Marks),
+                  "{\\rtf1\\ansi\\ansicpg932{\\colortbl ;" + table + "\\red255\\green255\\blue0;}" +
+                      c.Body + "}");
+    }
+}
+
 } // namespace
