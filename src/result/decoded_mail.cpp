@@ -166,8 +166,10 @@ void WalkEntity(const Entity& entity, int depth, Findings& findings) {
         name = type.ParameterText("name");
     const bool isText = mediaType == "text/plain" || mediaType == "text/html";
     if (!name.empty() || disposition.Value() == "attachment" || !isText) {
+        // the media type stands for a missing name; its bytes may be anything
         findings.attachments.push_back(
-            {OnOneLine(name.empty() ? mediaType : name), TransferDecodedBody(entity).size()});
+            {OnOneLine(name.empty() ? DecodeHeaderText(mediaType) : name),
+             TransferDecodedBody(entity).size()});
     } else if (findings.plainText) {
         return;
     } else if (mediaType == "text/plain") {
