@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 
 namespace {
 
@@ -19,6 +20,7 @@ const int kRepeats = 8;
 // margin covers a busy machine.
 const double kSlowdownLimit = 5.0 * kRepeats;
 const double kShortestTimed = 0.002;
+const int kRetimings = 3;
 
 bool IsShiftJisTrail(unsigned char byte) {
     return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
@@ -53,6 +55,19 @@ std::string HeaderPart(const std::string& mail) {
     return mail;
 }
 
+bool OnlyAttachmentLines(const std::string& text) {
+    for (size_t start = 0; start < text.size(); start = text.find("\r\n", start) + 2) {
+        if (text.compare(start, std::strlen(kAttachmentLabel), kAttachmentLabel) != 0)
+            return false;
+    }
+    return true;
+}
+
+bool LooksNonLinear(double once, double many) {
+    return many >= kShortestTimed &&
+           many >= kSlowdownLimit * std::max(once, kShortestTimed / kRepeats);
+}
+
 double SecondsToDecode(const std::string& mail, std::string& out) {
     const auto start = std::chrono::steady_clock::now();
     out = DecodedMailText(mail);
@@ -68,17 +83,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(IsWellFormed(out), "the view is no well-formed Shift-JIS with CR LF line ends");
     Check(out.size() <= kGrowthFactor * size + kGrowthSlack, "the view grew too much");
 
-    const std::string header = DecodedMailText(HeaderPart(mail));
-    const size_t separator = header.find("\r\n\r\n");
-    Check(header == "\r\n" || separator == header.size() - 4,
+    // Without a body only attachment lines may follow the header's end, so
+    // an empty line inside the header would leave header lines after it.
+    const std::string alone = DecodedMailText(HeaderPart(mail));
+    const size_t headerEnd = alone.compare(0, 2, "\r\n") == 0 ? 2 : alone.find("\r\n\r\n") + 4;
+    Check(headerEnd <= alone.size() && OnlyAttachmentLines(alone.substr(headerEnd)),
           "an empty line inside the header");
-    Check(out.compare(0, header.size(), header) == 0, "the header shows otherwise with a body");
+    Check(out.compare(0, headerEnd, alone, 0, headerEnd) == 0,
+          "the header shows otherwise with a body");
 
     std::string repeated;
     for (int i = 0; i < kRepeats; ++i)
         repeated += mail;
-    const double many = SecondsToDecode(repeated, out);
-    Check(many < kShortestTimed || many < kSlowdownLimit * std::max(once, kShortestTimed / kRepeats),
-          "time grows faster than the input");
+    if (!LooksNonLinear(once, SecondsToDecode(repeated, out)))
+        return 0;
+    // a busy machine can stall one run: only the best of a few counts
+    double onceBest = once, manyBest = 1e9;
+    for (int round = 0; round < kRetimings; ++round) {
+        onceBest = std::min(onceBest, SecondsToDecode(mail, out));
+        manyBest = std::min(manyBest, SecondsToDecode(repeated, out));
+    }
+    Check(!LooksNonLinear(onceBest, manyBest), "time grows faster than the input");
     return 0;
 }
