@@ -24,7 +24,9 @@ public:
         if (next_ >= text_.size())
             return false;
         start_ = next_;
-        const size_t end = std::min(text_.find_first_of("\r\n", start_), text_.size());
+        size_t end = start_;
+        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n')
+            ++end;
         line = text_.substr(start_, end - start_);
         next_ = end;
         if (next_ < text_.size())
@@ -182,7 +184,6 @@ void WalkEntity(const Entity& entity, int depth, Findings& findings) {
 
 // text with each line ended by CR LF.
 void AppendLines(std::string& out, std::string_view text) {
-    out.reserve(out.size() + text.size() + text.size() / 32);
     LineCursor lines(text);
     std::string_view line;
     while (lines.Next(line)) {
@@ -206,6 +207,7 @@ const char kAttachmentSizeUnit[] = " バイト";
 std::string DecodedMailText(const std::string& fileBytes) {
     const Entity mail = ParseEntity(fileBytes);
     std::string out;
+    out.reserve(fileBytes.size() + fileBytes.size() / 32);
     for (const std::string& field : mail.fields) {
         const std::string line = OnOneLine(DecodeHeaderText(field));
         if (!line.empty())

@@ -141,6 +141,17 @@ int SectionNumber(std::string_view suffix) {
     return number > kMaxSection ? -1 : number;
 }
 
+// Header text outside encoded words is mostly ASCII, which needs no guess.
+void AppendRaw(std::string& out, std::string_view raw) {
+    for (char c : raw) {
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '\x1B') {
+            out += ToShiftJis(raw, "");
+            return;
+        }
+    }
+    out += raw;
+}
+
 } // namespace
 
 std::string DecodeHeaderText(std::string_view text) {
@@ -161,7 +172,7 @@ std::string DecodeHeaderText(std::string_view text) {
         const std::string_view raw = text.substr(rawStart, at - rawStart);
         if (!(afterWord && IsAllSpace(raw))) {
             flush();
-            out += ToShiftJis(raw, "");
+            AppendRaw(out, raw);
         }
         if (word->charset != pendingCharset)
             flush();
@@ -171,7 +182,7 @@ std::string DecodeHeaderText(std::string_view text) {
         rawStart = search = word->end;
     }
     flush();
-    out += ToShiftJis(text.substr(rawStart), "");
+    AppendRaw(out, text.substr(rawStart));
     return out;
 }
 

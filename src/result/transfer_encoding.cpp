@@ -4,19 +4,19 @@
 
 namespace {
 
-int Base64Value(char c) {
-    if (c >= 'A' && c <= 'Z')
-        return c - 'A';
-    if (c >= 'a' && c <= 'z')
-        return c - 'a' + 26;
-    if (c >= '0' && c <= '9')
-        return c - '0' + 52;
-    if (c == '+')
-        return 62;
-    if (c == '/')
-        return 63;
-    return -1;
-}
+const signed char kNotBase64 = -1;
+
+struct Base64Table {
+    signed char values[256];
+
+    Base64Table() {
+        const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        for (signed char& value : values)
+            value = kNotBase64;
+        for (int i = 0; i < 64; ++i)
+            values[static_cast<unsigned char>(alphabet[i])] = static_cast<signed char>(i);
+    }
+};
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
@@ -75,25 +75,26 @@ std::string DecodeQuoted(std::string_view text, bool underscoreIsSpace) {
 } // namespace
 
 std::string DecodeBase64(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() / 4 * 3 + 3);
+    static const Base64Table table;
+    std::string out(text.size() / 4 * 3 + 3, '\0');
+    size_t length = 0;
     unsigned bits = 0;
     int bitCount = 0;
     for (char c : text) {
-        const int value = Base64Value(c);
-        if (c == '=') {
-            bitCount = 0;
+        const int value = table.values[static_cast<unsigned char>(c)];
+        if (value == kNotBase64) {
+            if (c == '=')
+                bitCount = 0;
             continue;
         }
-        if (value < 0)
-            continue;
         bits = (bits << 6 | static_cast<unsigned>(value)) & 0xFFFFFF;
         bitCount += 6;
         if (bitCount >= 8) {
             bitCount -= 8;
-            out += static_cast<char>((bits >> bitCount) & 0xFF);
+            out[length++] = static_cast<char>((bits >> bitCount) & 0xFF);
         }
     }
+    out.resize(length);
     return out;
 }
 

@@ -182,28 +182,36 @@ std::string FromShiftJis(std::string_view text) {
     return out;
 }
 
+// The length of the EUC-JP character at i: 1 for ASCII, 2 for JIS X 0208
+// and SS2 half-width katakana, 3 for SS3 JIS X 0212; 0 when broken.
+size_t EucCharacterLength(std::string_view text, size_t i) {
+    const unsigned char byte = At(text, i);
+    const unsigned char next = At(text, i + 1);
+    if (byte < 0x80)
+        return 1;
+    if ((IsEucByte(byte) && IsEucByte(next)) || (byte == 0x8E && IsHalfWidthKana(next)))
+        return 2;
+    if (byte == 0x8F && IsEucByte(next) && IsEucByte(At(text, i + 2)))
+        return 3;
+    return 0;
+}
+
 std::string FromEucJp(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     size_t i = 0;
     while (i < text.size()) {
         const unsigned char byte = At(text, i);
-        const unsigned char next = At(text, i + 1);
-        if (byte < 0x80) {
-            out += text[i++];
-        } else if (IsEucByte(byte) && IsEucByte(next)) {
-            AppendJisPair(out, byte - 0x80, next - 0x80);
-            i += 2;
-        } else if (byte == 0x8E && IsHalfWidthKana(next)) {
-            out += static_cast<char>(next);
-            i += 2;
-        } else if (byte == 0x8F && IsEucByte(next) && IsEucByte(At(text, i + 2))) {
-            out += kUnrepresentable; // JIS X 0212 has no place in code page 932
-            i += 3;
-        } else {
+        const size_t length = EucCharacterLength(text, i);
+        if (length == 1)
+            out += text[i];
+        else if (length == 2 && byte == 0x8E)
+            out += text[i + 1];
+        else if (length == 2)
+            AppendJisPair(out, byte - 0x80, At(text, i + 1) - 0x80);
+        else // broken, or JIS X 0212, which has no place in code page 932
             out += kUnrepresentable;
-            ++i;
-        }
+        i += length == 0 ? 1 : length;
     }
     return out;
 }
@@ -311,19 +319,11 @@ ShiftJisReading ReadAsShiftJis(std::string_view text) {
 }
 
 bool IsValidEucJp(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char byte = At(text, i);
-        if (byte < 0x80)
-            i += 1;
-        else if (IsEucByte(byte) && IsEucByte(At(text, i + 1)))
-            i += 2;
-        else if (byte == 0x8E && IsHalfWidthKana(At(text, i + 1)))
-            i += 2;
-        else if (byte == 0x8F && IsEucByte(At(text, i + 1)) && IsEucByte(At(text, i + 2)))
-            i += 3;
-        else
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = EucCharacterLength(text, i);
+        if (length == 0)
             return false;
+        i += length;
     }
     return true;
 }
