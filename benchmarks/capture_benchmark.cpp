@@ -68,7 +68,7 @@ double TimeHidden(ConsoleRunner& runner) {
     std::unique_ptr<RunningProcess> process =
         runner.RunConsoleCommand(ChildCommand(), "", rmHidden, nullptr);
     if (process)
-        process->WaitForEnd(100);
+        process->WaitForEndOrStop(100, nullptr);
     return SecondsSince(start);
 }
 

@@ -1,30 +1,19 @@
 #include "indexer/index_dialog.h"
 
 #include "indexer/index_update_run.h"
-#include "platform/plugin_error.h"
 #include "settings/account_settings.h"
 
-template <typename Work> void IndexDialog::Guarded(Work work) {
-    try {
-        work();
-    } catch (const PluginError& error) {
-        services_.Ui.ShowMessage(error.what());
-    }
-}
-
 void IndexDialog::FormCreate() {
-    Guarded([&] {
-        SettingsStore& store = services_.Store;
-        OpenAccountSettings(store, services_.Host.GetAccount(host_));
-        services_.Catalogue.LoadFolderCatalogue(host_);
-        state_ = IndexDialogState();
-        state_.SetFolders(services_.Catalogue);
-        view_.ShowRows(state_.RowTexts());
-        if (store.Settings.MknmzUsePreviousTarget == "1")
-            state_.RestoreTargets(store.Settings);
-        view_.ShowChecks(state_);
-        ShowIndexStatus();
-    });
+    SettingsStore& store = services_.Store;
+    OpenAccountSettings(store, services_.Host.GetAccount(host_));
+    services_.Catalogue.LoadFolderCatalogue(host_);
+    state_ = IndexDialogState();
+    state_.SetFolders(services_.Catalogue);
+    view_.ShowRows(state_.RowTexts());
+    if (store.Settings.MknmzUsePreviousTarget == "1")
+        state_.RestoreTargets(store.Settings);
+    view_.ShowChecks(state_);
+    ShowIndexStatus();
 }
 
 void IndexDialog::btnSelectAllClick(bool selectAll) {
@@ -38,10 +27,8 @@ void IndexDialog::lstFolderClickCheck(int row, bool checked) {
 }
 
 void IndexDialog::btnUpdateIndexClick() {
-    Guarded([&] {
-        if (RunIndexUpdate() && services_.Store.Settings.CloseOnFinish == "1")
-            view_.CloseDialog();
-    });
+    if (RunIndexUpdate() && services_.Store.Settings.CloseOnFinish == "1")
+        view_.CloseDialog();
 }
 
 void IndexDialog::btnCancelClick() {
@@ -59,24 +46,29 @@ void IndexDialog::btnCancelClick() {
 }
 
 // A run started here cannot close the dialog that is still being shown; with
-// CloseOnFinish the timer closes it a moment later instead.
+// CloseOnFinish the timer closes it a moment later instead, after a failed
+// run as well.
 void IndexDialog::ShowingChanged(bool shiftHeld) {
     view_.BringToForeground();
     const TSettings& settings = services_.Store.Settings;
     if (settings.Ask != "0" || shiftHeld)
         return;
-    Guarded([&] { RunIndexUpdate(); });
-    if (settings.CloseOnFinish == "1") {
-        view_.SetEnabled(false);
-        view_.StartTimer();
-    }
+    struct CloseLater {
+        IndexDialogView& View;
+        bool Wanted;
+        ~CloseLater() {
+            if (!Wanted)
+                return;
+            View.SetEnabled(false);
+            View.StartTimer();
+        }
+    } close{view_, settings.CloseOnFinish == "1"};
+    RunIndexUpdate();
 }
 
 void IndexDialog::FormCloseQuery() {
-    Guarded([&] {
-        SettingsStore& store = services_.Store;
-        store.SaveSettings(store.IniFileName);
-    });
+    SettingsStore& store = services_.Store;
+    store.SaveSettings(store.IniFileName);
 }
 
 bool IndexDialog::RunIndexUpdate() {

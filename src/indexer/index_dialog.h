@@ -36,7 +36,6 @@ private:
     bool RunIndexUpdate();
     void ShowIndexStatus();
     // Runs an event's work; a failure ends it and is shown in the plain box.
-    template <typename Work> void Guarded(Work work);
 
     IndexServices& services_;
     IndexDialogView& view_;

@@ -56,10 +56,9 @@ public:
     virtual ~RunningProcess() = default;
 
     // Returns once the program has ended, handling the user interface's
-    // messages meanwhile and at least every rhythmMs.
-    virtual void WaitForEnd(unsigned rhythmMs) = 0;
-    // The same, but a program that stop asks to end is ended at once, as
-    // abruptly as a crash would end it.
+    // messages meanwhile and at least every rhythmMs. A program that stop
+    // (may be empty) asks to end is ended at once, as abruptly as a crash
+    // would end it.
     virtual ProgramEnd WaitForEndOrStop(unsigned rhythmMs, const StopRequest& stop) = 0;
 };
 

@@ -1,6 +1,5 @@
 #include "plugin/plugin_core.h"
 
-#include "platform/plugin_error.h"
 #include "settings/account_settings.h"
 #include "settings/integer_text.h"
 #include "text/shift_jis.h"
@@ -27,14 +26,6 @@ PluginCore::PluginCore(PluginState& state, HostApi& host, HostMenu& menu, UserIn
                        PluginWindows& windows)
     : state_(state), host_(host), menu_(menu), ui_(ui), windows_(windows) {}
 
-template <typename Work> void PluginCore::Guarded(Work work) {
-    try {
-        work();
-    } catch (const PluginError& error) {
-        ui_.ShowMessage(error.what());
-    }
-}
-
 bool PluginCore::AutomaticUpdateDue() const {
     const TSettings& settings = state_.Store.Settings;
     return IntegerOr(settings.NowCountMail, 0) >= IntegerOr(settings.IntervalCountMail, 0);
@@ -60,15 +51,13 @@ void PluginCore::Setup(WindowHandle window) {
 }
 
 void PluginCore::FolderCreate(WindowHandle window) {
-    Guarded([&] {
-        SettingsStore& store = state_.Store;
-        OpenAccountSettings(store, host_.GetAccount(window));
-        if (store.Settings.When == "StartUp" && state_.RunState == "Yet" && AutomaticUpdateDue()) {
-            menu_.BringToTop(window);
-            IndexingMenuProc(window);
-            state_.RunState = "Finished";
-        }
-    });
+    SettingsStore& store = state_.Store;
+    OpenAccountSettings(store, host_.GetAccount(window));
+    if (store.Settings.When == "StartUp" && state_.RunState == "Yet" && AutomaticUpdateDue()) {
+        menu_.BringToTop(window);
+        IndexingMenuProc(window);
+        state_.RunState = "Finished";
+    }
 }
 
 void PluginCore::FolderInitMenu(MenuHandle menu, int id) {
@@ -86,16 +75,14 @@ void PluginCore::FolderInitMenu(MenuHandle menu, int id) {
 }
 
 int PluginCore::RecFilter(const std::string& mailPath) {
-    Guarded([&] {
-        SettingsStore& store = state_.Store;
-        const size_t inbox = FindLastWhole(mailPath, "\\Inbox.box\\");
-        const std::string accountDir =
-            inbox == std::string::npos ? std::string() : mailPath.substr(0, inbox + 1);
-        OpenAccountSettings(store, accountDir);
-        TSettings& settings = store.Settings;
-        settings.NowCountMail = NextMailCount(settings.NowCountMail);
-        store.WriteMailCounter();
-    });
+    SettingsStore& store = state_.Store;
+    const size_t inbox = FindLastWhole(mailPath, "\\Inbox.box\\");
+    const std::string accountDir =
+        inbox == std::string::npos ? std::string() : mailPath.substr(0, inbox + 1);
+    OpenAccountSettings(store, accountDir);
+    TSettings& settings = store.Settings;
+    settings.NowCountMail = NextMailCount(settings.NowCountMail);
+    store.WriteMailCounter();
     return 0;
 }
 
@@ -104,14 +91,12 @@ void PluginCore::FolderEndRetrieve(WindowHandle window) {
 }
 
 void PluginCore::FolderClose(WindowHandle window) {
-    Guarded([&] {
-        SettingsStore& store = state_.Store;
-        OpenAccountSettings(store, host_.GetAccount(window));
-        if (store.Settings.When == "CleanUp" && AutomaticUpdateDue()) {
-            IndexingMenuProc(window);
-            state_.RunState = "Finished";
-        }
-    });
+    SettingsStore& store = state_.Store;
+    OpenAccountSettings(store, host_.GetAccount(window));
+    if (store.Settings.When == "CleanUp" && AutomaticUpdateDue()) {
+        IndexingMenuProc(window);
+        state_.RunState = "Finished";
+    }
 }
 
 int PluginCore::IndexingMenuProc(WindowHandle window) {

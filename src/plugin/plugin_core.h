@@ -31,8 +31,6 @@ public:
 
 private:
     bool AutomaticUpdateDue() const;
-    // Runs an event's work; a failure ends it and is shown in the plain box.
-    template <typename Work> void Guarded(Work work);
 
     PluginState& state_;
     HostApi& host_;

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "catalogue/folder_catalogue.h"
-#include "result/mail_preview.h"
-#include "result/result_list.h"
 #include "settings/settings_store.h"
 
 #include <string>
@@ -26,7 +24,4 @@ struct PluginState {
     // formula and the targets' catalogue positions.
     std::string SearchFormula;
     std::vector<int> SearchTargets;
-    // The hits of the text the result pane shows, and the mail shown last.
-    HitList Hits;
-    MailSelection Mail;
 };

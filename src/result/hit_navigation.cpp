@@ -59,7 +59,7 @@ std::optional<int32_t> PreviousHitCaret(const HitList& hits, int32_t caret) {
 }
 
 PaneCursor CursorOver(const HitList& hits, int32_t character) {
-    if (hits.ClickMap.size() < 2)
+    if (hits.Positions.ByteLength() < 2)
         return PaneCursor::Unchanged;
     const std::string& marks = hits.ClickMapByCharacter;
     if (character < 0 || static_cast<size_t>(character) >= marks.size())

@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-// The mail on display. Outlives the result window, so that the host can be
-// handed the last mail shown in an earlier one.
+// The mail on display.
 struct MailSelection {
     int CurrentIndex = 0; // in Clickables
     std::string CurrentMailPath;
@@ -53,12 +52,6 @@ public:
     // be read is reported and gives an empty text, and the hit is still the
     // current one.
     std::optional<MailView> ShowMail(int index, bool convertJis);
-    std::optional<MailView> ShowPrevious(bool convertJis) {
-        return ShowMail(selection_.CurrentIndex - 1, convertJis);
-    }
-    std::optional<MailView> ShowNext(bool convertJis) {
-        return ShowMail(selection_.CurrentIndex + 1, convertJis);
-    }
 
     // Hands the current mail to the host; true when the result window is
     // to close, false when it is to come back whenever the host's window

@@ -97,7 +97,6 @@ private:
     void Mark(int32_t pos, size_t length, char mark, const RangeFormat& format) {
         if (length == 0)
             return;
-        std::fill_n(hits_.ClickMap.begin() + pos, length, mark);
         const int32_t first = hits_.Positions.ToCharacter(pos);
         const int32_t end = hits_.Positions.ToCharacter(pos + static_cast<int32_t>(length));
         std::fill(hits_.ClickMapByCharacter.begin() + first,
@@ -114,7 +113,6 @@ private:
 } // namespace
 
 void HitList::Clear() {
-    ClickMap.clear();
     ClickMapByCharacter.clear();
     Clickables.clear();
     Positions = PanePositions();
@@ -146,7 +144,6 @@ RenderedResult RenderResult(const std::string& fileText, const RenderOptions& op
     rendered.Text = PaneText(lines);
     hits.Clear();
     hits.Positions = PanePositions(lines);
-    hits.ClickMap.assign(rendered.Text.size(), '\0');
     hits.ClickMapByCharacter.assign(static_cast<size_t>(hits.Positions.CharacterLength()), '\0');
 
     int32_t pos = 0;
@@ -159,14 +156,4 @@ RenderedResult RenderResult(const std::string& fileText, const RenderOptions& op
         pos += static_cast<int32_t>(lines[i].size()) + 2;
     }
     return rendered;
-}
-
-RenderedResult RenderResultFile(FileSystem& files, const std::string& path,
-                                const RenderOptions& options, HitList& hits) {
-    const std::optional<std::string> text = files.ReadFile(path);
-    if (!text) {
-        hits.Clear();
-        throw PluginError(path + " を開けません");
-    }
-    return RenderResult(*text, options, hits);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "catalogue/folder_catalogue.h"
-#include "platform/file_system.h"
 #include "result/pane_positions.h"
 #include "settings/settings_record.h"
 
@@ -25,9 +24,8 @@ constexpr char kUriMark = 'U';
 // What the result pane's text holds: where the hits are and how its byte
 // offsets meet RichEdit positions. Outlives the result window.
 struct HitList {
-    // One byte per byte of the pane text: 0, kTitleMark or kUriMark.
-    std::string ClickMap;
-    // The same marks indexed by RichEdit position, read on every mouse move.
+    // 0, kTitleMark or kUriMark for each RichEdit position of the pane text,
+    // read on every mouse move.
     std::string ClickMapByCharacter;
     std::vector<TClickableInfo> Clickables;
     PanePositions Positions;
@@ -75,8 +73,3 @@ struct RenderedResult {
 // Turns Namazu's result text into the pane text and rebuilds hits for it.
 RenderedResult RenderResult(const std::string& fileText, const RenderOptions& options,
                             HitList& hits);
-
-// The same for the result file; a file that cannot be read throws a
-// PluginError and leaves hits empty.
-RenderedResult RenderResultFile(FileSystem& files, const std::string& path,
-                                const RenderOptions& options, HitList& hits);

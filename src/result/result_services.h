@@ -6,8 +6,6 @@
 #include "platform/message_pump.h"
 #include "platform/shell.h"
 #include "platform/user_interface.h"
-#include "result/mail_preview.h"
-#include "result/result_list.h"
 #include "search/search_services.h"
 
 // Everything the result window and its searches use outside themselves.
@@ -15,8 +13,6 @@ struct ResultServices {
     // The settings, the catalogue and the search handed over, shared with the
     // search dialog that the window reopens.
     SearchServices& Search;
-    HitList& Hits;
-    MailSelection& Mail;
     HostApi& Host;
     FileSystem& Files;
     ConsoleRunner& Runner;

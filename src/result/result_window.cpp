@@ -37,14 +37,6 @@ FontKeys KeysOf(FontTarget target) {
 
 } // namespace
 
-template <typename Work> void ResultWindow::Guarded(Work work) {
-    try {
-        work();
-    } catch (const PluginError& error) {
-        services_.Ui.ShowMessage(error.what());
-    }
-}
-
 bool ResultWindow::IsNamazu13() const {
     return ::IsNamazu13(Settings());
 }
@@ -99,8 +91,17 @@ void ResultWindow::btnSearchClick() {
 }
 
 void ResultWindow::SearchWith(const std::string& formula) {
-    Guarded([&] { run_.RunSearch(formula, options_, keywordItems_, last_); });
-    view_.SetSearchEnabled(true);
+    // The button comes back however the search ends, a failure included.
+    struct SearchEnd {
+        ResultView& View;
+        ~SearchEnd() { View.SetSearchEnabled(true); }
+    } end{view_};
+    hits_.Clear();
+    SearchOutcome outcome = run_.RunSearch(formula, options_, keywordItems_);
+    keywordItems_ = std::move(outcome.KeywordItems);
+    if (outcome.Ran)
+        last_ = std::move(*outcome.Ran);
+    hits_ = std::move(outcome.Hits);
 }
 
 void ResultWindow::btnSetCriteriaClick() {
@@ -111,7 +112,7 @@ void ResultWindow::btnSetCriteriaClick() {
 }
 
 void ResultWindow::btnViewCommandLineClick() {
-    services_.Hits.Clear();
+    hits_.Clear();
     view_.ShowResultPage();
     view_.ShowPaneText(CommandLineViewText(last_.WorkDir, last_.CommandLine));
     view_.CopyToClipboard(last_.CommandLine);
@@ -122,55 +123,54 @@ void ResultWindow::OptionItemClick(OptionItem item) {
     const ItemGroup group = GroupOf(item);
     if (group == ItemGroup::Setting || Settings().SearchOnChangeSettings != "1")
         return;
-    if (group == ItemGroup::Sort && services_.Search.SearchFormula.empty())
+    const bool sorts = group == ItemGroup::Sort || group == ItemGroup::Direction;
+    if (sorts && services_.Search.SearchFormula.empty())
         return;
     SearchWith(services_.Search.SearchFormula);
 }
 
 void ResultWindow::FontClick(FontTarget target) {
-    Guarded([&] {
-        const FontKeys keys = KeysOf(target);
-        TSettings& settings = Settings();
-        const std::optional<int> size = ParseInteger(settings.*keys.Size);
-        if (!size)
-            throw PluginError("'" + settings.*keys.Size + "' は有効な整数値ではありません。");
-        PaneFont font{settings.*keys.Name, *size, settings.*keys.Bold == "1"};
-        if (!view_.PickFont(font))
-            return;
-        settings.*keys.Name = font.Name;
-        settings.*keys.Size = std::to_string(font.Size);
-        settings.*keys.Bold = font.Bold ? "1" : "0";
-        services_.Ui.ShowInformation(view_.Window(), "tarnwick for Namazu",
-                                     "フォントの設定は次回ウィンドウを開いたときから有効です。");
-    });
+    const FontKeys keys = KeysOf(target);
+    TSettings& settings = Settings();
+    const std::optional<int> size = ParseInteger(settings.*keys.Size);
+    if (!size)
+        throw PluginError("'" + settings.*keys.Size + "' は有効な整数値ではありません。");
+    PaneFont font{settings.*keys.Name, *size, settings.*keys.Bold == "1"};
+    if (!view_.PickFont(font))
+        return;
+    settings.*keys.Name = font.Name;
+    settings.*keys.Size = std::to_string(font.Size);
+    settings.*keys.Bold = font.Bold ? "1" : "0";
+    services_.Ui.ShowInformation(view_.Window(), "tarnwick for Namazu",
+                                 "フォントの設定は次回ウィンドウを開いたときから有効です。");
 }
 
 void ResultWindow::ConvertClick(bool jisToShiftJis) {
     convertsJis_ = jisToShiftJis;
     if (view_.IsMailPageInFront())
-        ShowMail(services_.Mail.CurrentIndex);
+        ShowMail(mail_.CurrentIndex);
 }
 
 void ResultWindow::edtResultEnter(int32_t caret) {
-    ShowMail(HitToOpen(services_.Hits, caret));
+    ShowMail(HitToOpen(hits_, caret));
 }
 
 void ResultWindow::edtResultNextHit(int32_t caret) {
-    if (const std::optional<int32_t> target = NextHitCaret(services_.Hits, caret))
+    if (const std::optional<int32_t> target = NextHitCaret(hits_, caret))
         view_.SetResultCaret(*target);
 }
 
 void ResultWindow::edtResultPreviousHit(int32_t caret) {
-    if (const std::optional<int32_t> target = PreviousHitCaret(services_.Hits, caret))
+    if (const std::optional<int32_t> target = PreviousHitCaret(hits_, caret))
         view_.SetResultCaret(*target);
 }
 
 PaneCursor ResultWindow::edtResultMouseMove(int32_t character) const {
-    return CursorOver(services_.Hits, character);
+    return CursorOver(hits_, character);
 }
 
 void ResultWindow::edtResultMouseUp(PaneCursor cursor, bool hasSelection, int32_t caret) {
-    ShowMail(HitToOpenOnPress(services_.Hits, cursor, true, hasSelection, caret));
+    ShowMail(HitToOpenOnPress(hits_, cursor, true, hasSelection, caret));
 }
 
 void ResultWindow::ShowMail(int index) {
@@ -190,7 +190,6 @@ void ResultWindow::mnuHelpNamazuClick() {
 }
 
 void ResultWindow::FormClose(const WindowRect& window) {
-    services_.Hits.Clear();
     TSettings& settings = Settings();
     settings.SaveWindowPos = options_.SavePosition ? "1" : "0";
     if (options_.SavePosition) {
@@ -203,10 +202,8 @@ void ResultWindow::FormClose(const WindowRect& window) {
         settings.WindowHeight = std::to_string(window.Height);
     }
     StoreFormulaHistory(keywordItems_, settings);
-    Guarded([&] {
-        SettingsStore& store = services_.Search.Store;
-        store.SaveSettings(store.IniFileName);
-    });
+    SettingsStore& store = services_.Search.Store;
+    store.SaveSettings(store.IniFileName);
 }
 
 std::string CommandLineViewText(const std::string& workDir, const std::string& commandLine) {

@@ -20,7 +20,7 @@ class ResultWindow {
 public:
     ResultWindow(ResultServices& services, ResultView& view, WindowHandle host)
         : services_(services), view_(view), host_(host), run_(services, view, host),
-          preview_(services.Files, services.Host, services.Ui, services.Hits, services.Mail) {}
+          preview_(services.Files, services.Host, services.Ui, hits_, mail_) {}
 
     // Applies the settings to the menus, fonts, history and buttons.
     void FormCreate();
@@ -55,8 +55,8 @@ public:
     // Hit index in the mail pane; nothing when there is no such hit (-1
     // included).
     void ShowMail(int index);
-    void btnPreviousClick() { ShowMail(services_.Mail.CurrentIndex - 1); }
-    void btnNextClick() { ShowMail(services_.Mail.CurrentIndex + 1); }
+    void btnPreviousClick() { ShowMail(mail_.CurrentIndex - 1); }
+    void btnNextClick() { ShowMail(mail_.CurrentIndex + 1); }
     // Shift+Enter in edtMail and btnMailView.
     void OpenInHost();
 
@@ -72,7 +72,6 @@ public:
 
 private:
     void SearchWith(const std::string& formula);
-    template <typename Work> void Guarded(Work work);
     TSettings& Settings() { return services_.Search.Store.Settings; }
     const TSettings& Settings() const { return services_.Search.Store.Settings; }
 
@@ -80,6 +79,9 @@ private:
     ResultView& view_;
     WindowHandle host_;
     SearchRun run_;
+    // The hits of the text the result pane shows, and the mail on display.
+    HitList hits_;
+    MailSelection mail_;
     MailPreview preview_;
     ResultOptions options_;
     PaneFont resultFont_;

@@ -1,6 +1,5 @@
 #include "result/search_run.h"
 
-#include "platform/plugin_error.h"
 #include "result/formula_history.h"
 #include "result/namazu_command_line.h"
 #include "result/namazu_conf.h"
@@ -28,24 +27,27 @@ std::vector<std::string> AltUrls(FileSystem& files, const std::string& iniFileNa
 
 } // namespace
 
-void SearchRun::RunSearch(const std::string& formula, const ResultOptions& options,
-                          std::vector<std::string>& keywordItems, LastRun& last) {
+SearchOutcome SearchRun::RunSearch(const std::string& formula, const ResultOptions& options,
+                                   const std::vector<std::string>& keywordItems) {
+    SearchOutcome outcome{keywordItems, std::nullopt, {}};
     if (!Validate(formula))
-        return;
-    ShowSearching(formula, keywordItems);
+        return outcome;
+    PutFormulaOnTop(outcome.KeywordItems, formula);
+    ShowSearching(formula, outcome.KeywordItems);
     const std::string account = services_.Host.GetAccount(host_);
     const std::string workDir = IndexBase(Settings(), account) + "Namazu";
     const std::string resultFile = workDir + "\\result.txt";
     if (!RemoveResultFile(resultFile))
-        return;
-    WriteNamazuConf(workDir, account);
-    last.WorkDir = workDir;
-    last.CommandLine = CommandLine(formula, options, workDir, resultFile);
+        return outcome;
+    if (!WriteNamazuConf(workDir, account))
+        return outcome;
+    outcome.Ran = LastRun{workDir, CommandLine(formula, options, workDir, resultFile)};
     view_.EnableCommandLineButton();
-    RunAndWait(last.CommandLine, workDir);
+    RunAndWait(outcome.Ran->CommandLine, workDir);
     view_.ShowResultPage();
     view_.ShowPaneText("");
-    ShowResultFile(resultFile, options);
+    outcome.Hits = ShowResultFile(resultFile, options);
+    return outcome;
 }
 
 bool SearchRun::Validate(const std::string& formula) {
@@ -62,13 +64,12 @@ bool SearchRun::Validate(const std::string& formula) {
     return true;
 }
 
-void SearchRun::ShowSearching(const std::string& formula, std::vector<std::string>& keywordItems) {
+void SearchRun::ShowSearching(const std::string& formula,
+                              const std::vector<std::string>& keywordItems) {
     services_.Search.SearchFormula = formula;
-    PutFormulaOnTop(keywordItems, formula);
     view_.ShowKeywordItems(keywordItems);
     view_.SetKeywordText(formula);
     view_.SetSearchEnabled(false);
-    services_.Hits.Clear();
     view_.ShowResultPage();
     view_.ShowPaneText(kSearchingText);
     services_.Pump.ProcessPendingMessages();
@@ -107,43 +108,46 @@ std::string SearchRun::IndexList(const std::string& workDir, bool namazu13) cons
     return NamazuIndexList(dirs, workDir, namazu13);
 }
 
-void SearchRun::WriteNamazuConf(const std::string& workDir, const std::string& account) {
+bool SearchRun::WriteNamazuConf(const std::string& workDir, const std::string& account) {
     NamazuConf conf;
     conf.Namazu13 = IsNamazu13(Settings());
     conf.WorkDir = workDir;
     conf.AltUrls = AltUrls(services_.Files, services_.Search.Store.IniFileName);
     conf.AccountDir = account;
     const std::string path = workDir + "\\" + NamazuConfFileName(conf.Namazu13);
-    if (!services_.Files.ReplaceContent(path, NamazuConfText(conf)))
-        throw PluginError(path + " に書き込めません");
+    if (services_.Files.ReplaceContent(path, NamazuConfText(conf)))
+        return true;
+    services_.Ui.ShowMessage(path + " に書き込めません");
+    return false;
 }
 
 void SearchRun::RunAndWait(const std::string& commandLine, const std::string& workDir) {
-    std::unique_ptr<RunningProcess> process =
-        services_.Runner.RunConsoleCommand(commandLine, workDir, rmHidden, nullptr);
-    if (!process)
-        return;
     view_.SetWindowEnabled(false);
-    process->WaitForEnd(kPollMs);
+    services_.Runner.RunToEnd(commandLine, workDir, rmHidden, nullptr, kPollMs, nullptr);
     view_.SetWindowEnabled(true);
 }
 
-void SearchRun::ShowResultFile(const std::string& resultFile, const ResultOptions& options) {
+// A result that cannot be shown leaves the pane empty and no hits.
+HitList SearchRun::ShowResultFile(const std::string& resultFile, const ResultOptions& options) {
+    HitList hits;
     if (!services_.Files.FileExists(resultFile)) {
         services_.Ui.ShowWarning(view_.Window(), kErrorCaption,
                                  "検索結果のファイルが見つかりません。\n" + resultFile);
-        return;
+        return hits;
     }
     const std::optional<std::string> bytes = services_.Files.ReadFile(resultFile);
-    if (!bytes)
-        throw PluginError(resultFile + " を読み込めません");
+    if (!bytes) {
+        services_.Ui.ShowMessage(resultFile + " を読み込めません");
+        return hits;
+    }
     if (bytes->empty()) {
         services_.Ui.ShowWarning(view_.Window(), kErrorCaption,
                                  "検索結果のファイルのサイズが 0 バイトです。\n" + resultFile);
-        return;
+        return hits;
     }
     const RenderOptions render = ResultRenderOptions(
         Settings(), services_.Search.Catalogue, services_.Search.SearchTargets, !options.NoColour);
-    view_.ShowResult(RenderResult(*bytes, render, services_.Hits));
+    view_.ShowResult(RenderResult(*bytes, render, hits));
     services_.Files.RemoveFile(resultFile);
+    return hits;
 }

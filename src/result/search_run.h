@@ -4,6 +4,7 @@
 #include "result/result_services.h"
 #include "result/result_view.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,16 @@
 struct LastRun {
     std::string WorkDir;
     std::string CommandLine;
+};
+
+// What a search leaves to its window.
+struct SearchOutcome {
+    // The formula history, the formula on top once the search got under way.
+    std::vector<std::string> KeywordItems;
+    // Set once namazu.exe was to run.
+    std::optional<LastRun> Ran;
+    // The hits of the text the result pane shows now.
+    HitList Hits;
 };
 
 // One search: namazu.exe over the targets' indexes, run hidden while the
@@ -21,19 +32,19 @@ public:
     SearchRun(ResultServices& services, ResultView& view, WindowHandle host)
         : services_(services), view_(view), host_(host) {}
 
-    void RunSearch(const std::string& formula, const ResultOptions& options,
-                   std::vector<std::string>& keywordItems, LastRun& last);
+    SearchOutcome RunSearch(const std::string& formula, const ResultOptions& options,
+                            const std::vector<std::string>& keywordItems);
 
 private:
     bool Validate(const std::string& formula);
-    void ShowSearching(const std::string& formula, std::vector<std::string>& keywordItems);
+    void ShowSearching(const std::string& formula, const std::vector<std::string>& keywordItems);
     bool RemoveResultFile(const std::string& resultFile);
     std::string CommandLine(const std::string& formula, const ResultOptions& options,
                             const std::string& workDir, const std::string& resultFile);
     std::string IndexList(const std::string& workDir, bool namazu13) const;
-    void WriteNamazuConf(const std::string& workDir, const std::string& account);
+    bool WriteNamazuConf(const std::string& workDir, const std::string& account);
     void RunAndWait(const std::string& commandLine, const std::string& workDir);
-    void ShowResultFile(const std::string& resultFile, const ResultOptions& options);
+    HitList ShowResultFile(const std::string& resultFile, const ResultOptions& options);
     TSettings& Settings() { return services_.Search.Store.Settings; }
 
     ResultServices& services_;

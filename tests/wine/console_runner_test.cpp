@@ -241,7 +241,7 @@ TEST_F(ConsoleRunnerTest, HandsBackTheRunningProcessInTheOtherModes) {
 
         ASSERT_NE(process, nullptr);
         const DWORD start = GetTickCount();
-        process->WaitForEnd(100);
+        process->WaitForEndOrStop(100, nullptr);
         EXPECT_GE(GetTickCount() - start, 250u);
     }
     EXPECT_TRUE(ui.Messages.empty());

@@ -16,8 +16,9 @@ std::vector<UINT> toolSizes;
 
 LRESULT CALLBACK NoteToolSizes(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT& call = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && (call.message == TTM_ADDTOOLW || call.message == TTM_SETTOOLINFOW ||
-                              call.message == TTM_UPDATETIPTEXTW))
+    if (code == HC_ACTION &&
+        (call.message == TTM_ADDTOOLW || call.message == TTM_SETTOOLINFOW ||
+         call.message == TTM_UPDATETIPTEXTW || call.message == TTM_TRACKACTIVATE))
         toolSizes.push_back(reinterpret_cast<const TTTOOLINFOW*>(call.lParam)->cbSize);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -56,10 +57,18 @@ TEST(HintTooltipsTest, HintsFitVersionFiveOfTheCommonControlsAndFollowTheirText)
     ASSERT_TRUE(hints.Create(dialog));
     hints.Add(control, "仕事");
     hints.SetText(control, "仕事\r\n議事録");
+    hints.AddTrackingHint("指定しないときはスコア順に表示されます");
+    hints.ShowTrackingHint(true, {40, 50});
+    HWND tip = TooltipOf(dialog);
+    const bool trackingShown = IsWindowVisible(tip) != FALSE;
+    hints.ShowTrackingHint(false, {});
     UnhookWindowsHookEx(hook);
 
-    EXPECT_EQ(toolSizes, std::vector<UINT>(2, TTTOOLINFOW_V2_SIZE));
-    EXPECT_EQ(HintOf(TooltipOf(dialog), control), "仕事\r\n議事録");
+    EXPECT_EQ(kToolInfoSize, TTTOOLINFOW_V2_SIZE);
+    EXPECT_EQ(toolSizes, std::vector<UINT>(5, TTTOOLINFOW_V2_SIZE));
+    EXPECT_EQ(HintOf(tip, control), "仕事\r\n議事録");
+    EXPECT_TRUE(trackingShown);
+    EXPECT_FALSE(IsWindowVisible(tip));
     DestroyWindow(dialog);
 }
 

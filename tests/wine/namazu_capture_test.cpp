@@ -75,7 +75,7 @@ TEST_F(NamazuCaptureTest, IndexesAFolderInCaptureModeAndFindsAJapaneseWord) {
                                                "\"予算\" +b001",
                                            work, rmHidden, nullptr);
     ASSERT_NE(search, nullptr);
-    search->WaitForEnd(100);
+    search->WaitForEndOrStop(100, nullptr);
 
     const std::string result = ReadBytes(work + "result.txt");
     EXPECT_EQ(result.find("検索結果"), 0u) << result;

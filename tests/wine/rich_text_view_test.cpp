@@ -148,7 +148,7 @@ TEST_F(RichTextViewTest, ColouredResultPaintsEveryHitWhereItsPositionsSay) {
     }
 }
 
-TEST_F(RichTextViewTest, BothLoadsShowTheTextAsItIs) {
+TEST_F(RichTextViewTest, TheLoadShowsTheTextAsItIsWithTheCaretOnTheLineAtTheTop) {
     // A last empty line, a lead byte before a break, and a text that starts
     // like RTF.
     const std::string texts[] = {"予算\r\n表\r\n", "x\x83\r\n{\\rtf1 ソ}", ""};
@@ -156,9 +156,14 @@ TEST_F(RichTextViewTest, BothLoadsShowTheTextAsItIs) {
         SCOPED_TRACE(text);
         ASSERT_TRUE(LoadRichText(edit_, RichTextDocument(text, {})));
         EXPECT_EQ(WholeText(), WithSingleBreaks(text));
-        ASSERT_TRUE(LoadPlainText(edit_, text));
-        EXPECT_EQ(WholeText(), WithSingleBreaks(text));
     }
+    std::string lines;
+    for (int line = 0; line < 300; ++line)
+        lines += "line " + std::to_string(line) + "\r\n";
+    const int32_t line100 = static_cast<int32_t>(lines.find("line 100")) - 100;
+    ASSERT_TRUE(LoadRichText(edit_, RichTextDocument(lines, {}), line100));
+    EXPECT_EQ(SendMessageW(edit_, EM_GETFIRSTVISIBLELINE, 0, 0), 100);
+    EXPECT_EQ(LOWORD(SendMessageW(edit_, EM_GETSEL, 0, 0)), line100);
 }
 
 TEST_F(RichTextViewTest, MarkedWordsShowTheMarkBackgroundOverTheirColours) {
@@ -213,12 +218,12 @@ TEST(RichTextViewCopy, AControlOfManyLinesBecomesAnEmptyCopyInItsPlace) {
     ASSERT_EQ(formatBefore.first, kFontFace);
     SetFocus(edit);
 
-    ASSERT_TRUE(LoadPlainText(edit, "a short mail\r\n"));
+    ASSERT_TRUE(LoadRichText(edit, RichTextDocument("a short mail\r\n", {})));
     EXPECT_EQ(EmptiedForNewText(edit), edit);
     std::string lines;
     for (int line = 0; line < 3000; ++line)
         lines += "line\r\n";
-    ASSERT_TRUE(LoadPlainText(edit, lines));
+    ASSERT_TRUE(LoadRichText(edit, RichTextDocument(lines, {})));
     HWND copy = EmptiedForNewText(edit);
     ASSERT_NE(copy, edit);
     EXPECT_FALSE(IsWindow(edit));

@@ -12,8 +12,6 @@ class Win32RunningProcess : public RunningProcess {
 public:
     explicit Win32RunningProcess(UniqueKernelHandle process) : process_(std::move(process)) {}
 
-    void WaitForEnd(unsigned rhythmMs) override { WaitWhilePumping(process_.Get(), rhythmMs); }
-
     ProgramEnd WaitForEndOrStop(unsigned rhythmMs, const StopRequest& stop) override {
         ProgramEnd end;
         end.Started = true;

@@ -228,9 +228,10 @@ void TfrmMknmz::CloseDialog() {
         return;
     closing_ = true;
     KillTimer(Handle(), kTimerId);
-    logic_.FormCloseQuery();
-    logic_.FormClose();
+    // The dialog closes even when the settings cannot be saved.
     EndDialog(Handle(), IDCANCEL);
+    logic_.FormClose();
+    logic_.FormCloseQuery();
 }
 
 void TfrmMknmz::NameControls() {

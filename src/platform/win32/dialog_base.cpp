@@ -1,7 +1,9 @@
 #include "platform/win32/dialog_base.h"
 
+#include "platform/failure_shield.h"
 #include "platform/plugin_error.h"
 #include "platform/win32/control_names.h"
+#include "platform/win32/win32_user_interface.h"
 
 #include <string>
 
@@ -16,6 +18,11 @@ HINSTANCE ThisModule() {
 DialogBase::~DialogBase() {
     if (handle_ != nullptr)
         SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+}
+
+UserInterface& FailureBox() {
+    static Win32UserInterface box;
+    return box;
 }
 
 INT_PTR DialogBase::ShowModal(HWND owner, int templateId) {
@@ -41,7 +48,10 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND window, UINT message, WPARAM wParam
         reinterpret_cast<DialogBase*>(lParam)->opened_ = true;
     }
     auto* dialog = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    const INT_PTR handled = dialog != nullptr ? dialog->OnMessage(message, wParam, lParam) : FALSE;
+    const INT_PTR handled =
+        dialog != nullptr
+            ? ShieldedMessage<INT_PTR>([&] { return dialog->OnMessage(message, wParam, lParam); })
+            : FALSE;
     if (message == WM_DESTROY)
         ForgetControlNames(window);
     if (message == WM_NCDESTROY && dialog != nullptr) {

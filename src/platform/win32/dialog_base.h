@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/failure_shield.h"
+#include "platform/user_interface.h"
+
 #include <windows.h>
 
 // A dialog built from a DIALOGEX template of this module. The object is
@@ -16,7 +19,8 @@ public:
     // Shows the dialog modally over owner and returns its EndDialog result.
     // Throws PluginError when the dialog cannot be made (its template, one of
     // its controls or its owner fails), which is no answer of the user's.
-    // Inside a window procedure, catch it: no exception may leave one.
+    // A failure thrown while a dialog handles a message is shown in the plain
+    // box and the message counts as not handled.
     INT_PTR ShowModal(HWND owner, int templateId);
     // Creates the dialog modeless, owned by owner (may be null); hidden until shown.
     HWND CreateModeless(HWND owner, int templateId);
@@ -37,3 +41,12 @@ private:
 
 // The module (DLL or program) whose resources the plug-in's dialogs use.
 HINSTANCE ThisModule();
+
+// The plain box that shows a failure no window procedure may let through.
+UserInterface& FailureBox();
+
+// A message handled with any failure shown in the plain box; the procedure
+// then returns 0, as for a message it did not handle.
+template <typename Result, typename Handle> Result ShieldedMessage(Handle handle) noexcept {
+    return Shielded(FailureBox(), handle, Result{0});
+}

@@ -1,7 +1,6 @@
 #include "platform/win32/rich_text_view.h"
 
 #include "platform/win32/control_names.h"
-#include "text/win32/text_encoding.h"
 
 #include <richedit.h>
 
@@ -25,21 +24,6 @@ DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read
     source.Read += count;
     *read = static_cast<LONG>(count);
     return 0;
-}
-
-bool StreamIn(HWND edit, const void* data, size_t size, WPARAM format) {
-    AllowLongText(edit);
-    StreamSource source{static_cast<const char*>(data), size, 0};
-    EDITSTREAM stream{};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
-    stream.pfnCallback = ReadSource;
-    SendMessageW(edit, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(edit, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
-    CHARRANGE start{0, 0};
-    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
-    SendMessageW(edit, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(edit, nullptr, TRUE);
-    return stream.dwError == 0 && source.Read == source.Size;
 }
 
 // About a tenth of a second of deleting under Wine.
@@ -103,11 +87,19 @@ HWND EmptiedForNewText(HWND edit) {
     return copy;
 }
 
-bool LoadRichText(HWND edit, const std::string& document) {
-    return StreamIn(edit, document.data(), document.size(), SF_RTF);
-}
-
-bool LoadPlainText(HWND edit, const std::string& text) {
-    const std::wstring wide = WideFromShiftJis(text);
-    return StreamIn(edit, wide.data(), wide.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE);
+bool LoadRichText(HWND edit, const std::string& document, int32_t topCharacter) {
+    AllowLongText(edit);
+    StreamSource source{document.data(), document.size(), 0};
+    EDITSTREAM stream{};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = ReadSource;
+    SendMessageW(edit, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(edit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    const LRESULT topLine = SendMessageW(edit, EM_EXLINEFROMCHAR, 0, topCharacter);
+    SendMessageW(edit, EM_LINESCROLL, 0, topLine);
+    CHARRANGE caret{topCharacter, topCharacter};
+    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    SendMessageW(edit, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(edit, nullptr, TRUE);
+    return stream.dwError == 0 && source.Read == source.Size;
 }

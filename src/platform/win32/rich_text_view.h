@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 // Filling a RichEdit 2.0 control (class RichEdit20W) with a whole text in
@@ -23,14 +24,10 @@ void AllowLongText(HWND edit);
 HWND EmptiedForNewText(HWND edit);
 
 // Replaces the control's whole text by an RTF document read through one
-// stream, with repainting suspended until the text is in. The caret ends at
-// the start. What the document leaves unformatted takes the control's
-// default character format (EM_SETCHARFORMAT with SCF_DEFAULT, or
-// WM_SETFONT): formats given to the old text alone are lost. False when the
-// control took the document only in part.
-bool LoadRichText(HWND edit, const std::string& document);
-
-// The same for plain Shift-JIS text: the control's own character format,
-// CR LF taken as one line break, and a text that happens to start like RTF
-// shown as it is.
-bool LoadPlainText(HWND edit, const std::string& text);
+// stream, with repainting suspended until the text is in, the caret at
+// topCharacter and its line scrolled to the top. What the document leaves
+// unformatted takes the control's default character format
+// (EM_SETCHARFORMAT with SCF_DEFAULT, or WM_SETFONT): formats given to the
+// old text alone are lost. False when the control took the document only in
+// part.
+bool LoadRichText(HWND edit, const std::string& document, int32_t topCharacter = 0);

@@ -1,5 +1,5 @@
 // The entry points the host calls, by their undecorated names (exports.def).
-#include "plugin/host_boundary.h"
+#include "platform/failure_shield.h"
 #include "plugin/win32/plugin_instance.h"
 
 #include <windows.h>

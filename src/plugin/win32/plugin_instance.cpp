@@ -2,12 +2,12 @@
 
 #include "catalogue/console_command_runner.h"
 #include "catalogue/win32/win32_process_launcher.h"
+#include "platform/failure_shield.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_message_pump.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_user_interface.h"
-#include "plugin/host_boundary.h"
 #include "plugin/win32/win32_host_api.h"
 #include "plugin/win32/win32_host_menu.h"
 #include "plugin/win32/win32_plugin_windows.h"
@@ -45,7 +45,7 @@ struct PluginInstance {
                           Pump,        Clock,           System,
                           Ui};
     Win32Shell Shell;
-    ResultServices Result{Search, State.Hits, State.Mail, Host, Files, Runner, Pump, Ui, Shell};
+    ResultServices Result{Search, Host, Files, Runner, Pump, Ui, Shell};
 };
 
 PluginInstance& Instance() {

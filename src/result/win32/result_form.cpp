@@ -7,7 +7,6 @@
 #include "platform/win32/hint_tooltips.h"
 #include "platform/win32/rich_text_view.h"
 #include "result/result_window.h"
-#include "result/rich_text_document.h"
 #include "result/win32/result_resource.h"
 #include "result/win32/rich_edit_pane.h"
 #include "search/win32/dialog_controls.h"
@@ -53,11 +52,11 @@ const int kDesignClientHeight = 337;
 const int kMinimumWidth = 450;
 const int kMinimumHeight = 300;
 
-const wchar_t kSortNoneHint[] = L"指定しないときはスコア順に表示されます";
+const char kSortNoneHint[] = "指定しないときはスコア順に表示されます";
 
-// Posted on the first activation, so that the search starts once the window
-// is on the screen.
-const UINT WM_APP_FIRST_ACTIVATION = WM_APP + 1;
+// Posted on activation, so that the first search starts once the window is
+// on the screen.
+const UINT WM_APP_ACTIVATED = WM_APP + 1;
 
 // tmr: brings the window back over the host's once a mail went there.
 const UINT_PTR kReturnTimer = 1;
@@ -160,7 +159,6 @@ private:
     bool OnResultSetCursor();
     void OnResultMouseUp();
     void tmrTimer();
-    void ShowColouredResult(const std::string& text, const std::vector<ColouredRange>& colours);
     void FormCreate();
     void PlaceWindow();
     void OnCommand(int id, int code);
@@ -168,7 +166,6 @@ private:
     void OnInitMenuPopup(HMENU menu);
     void OnMinMaxInfo(MINMAXINFO& info);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
-    void ShowMenuHint(bool shown, POINT at);
     void OnPageChange();
     void FormClose();
     void Layout();
@@ -185,8 +182,6 @@ private:
     std::vector<HFONT> fonts_;
     HintTooltips hints_;
     PaneCursor resultCursor_ = PaneCursor::Default;
-    HWND menuHint_ = nullptr;
-    bool activated_ = false;
 };
 
 INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -205,7 +200,7 @@ INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return FALSE;
-    case WM_APP_FIRST_ACTIVATION:
+    case WM_APP_ACTIVATED:
         logic_.FormActivate();
         return TRUE;
     case WM_INITMENUPOPUP:
@@ -215,7 +210,7 @@ INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         return TRUE;
     case WM_EXITMENULOOP:
-        ShowMenuHint(false, {});
+        hints_.ShowTrackingHint(false, {});
         return TRUE;
     case WM_GETMINMAXINFO:
         OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
@@ -245,6 +240,7 @@ void TfrmResult::FormCreate() {
     hints_.Create(Handle());
     hints_.Add(Item(IDC_RESULT_PREVIOUS), "前へ");
     hints_.Add(Item(IDC_RESULT_NEXT), "次へ");
+    hints_.AddTrackingHint(kSortNoneHint);
     HWND tabs = Item(IDC_RESULT_PAGE);
     const wchar_t* captions[] = {L"検索結果", L"メール内容"};
     for (int i = 0; i < 2; ++i) {
@@ -379,10 +375,8 @@ void TfrmResult::SetDefaultButton(bool searchIsDefault) {
 }
 
 void TfrmResult::OnActivate(bool active) {
-    if (!active || activated_)
-        return;
-    activated_ = true;
-    PostMessageW(Handle(), WM_APP_FIRST_ACTIVATION, 0, 0);
+    if (active)
+        PostMessageW(Handle(), WM_APP_ACTIVATED, 0, 0);
 }
 
 void TfrmResult::OnInitMenuPopup(HMENU menu) {
@@ -409,7 +403,7 @@ void TfrmResult::OnInitMenuPopup(HMENU menu) {
 // Only mnuSortNone has a hint; it shows beside the item while it is selected.
 void TfrmResult::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
     if (item != IDM_SORT_NONE || (flags & MF_POPUP) != 0) {
-        ShowMenuHint(false, {});
+        hints_.ShowTrackingHint(false, {});
         return;
     }
     RECT rect;
@@ -420,26 +414,7 @@ void TfrmResult::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
         GetCursorPos(&at);
         at.x += 16;
     }
-    ShowMenuHint(true, at);
-}
-
-void TfrmResult::ShowMenuHint(bool shown, POINT at) {
-    if (menuHint_ == nullptr) {
-        menuHint_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_NOPREFIX, 0, 0, 0,
-                                    0, Handle(), nullptr, ThisModule(), nullptr);
-        TOOLINFOW tool = {};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-        tool.hwnd = Handle();
-        tool.lpszText = const_cast<wchar_t*>(kSortNoneHint);
-        SendMessageW(menuHint_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    TOOLINFOW tool = {};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = Handle();
-    if (shown)
-        SendMessageW(menuHint_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
-    SendMessageW(menuHint_, TTM_TRACKACTIVATE, shown, reinterpret_cast<LPARAM>(&tool));
+    hints_.ShowTrackingHint(true, at);
 }
 
 void TfrmResult::OnMinMaxInfo(MINMAXINFO& info) {
@@ -451,10 +426,12 @@ void TfrmResult::OnPageChange() {
     ShowPage(static_cast<int>(SendMessageW(Item(IDC_RESULT_PAGE), TCM_GETCURSEL, 0, 0)));
 }
 
+// The window closes even when the settings cannot be saved.
 void TfrmResult::FormClose() {
     KillTimer(Handle(), kReturnTimer);
-    logic_.FormClose(RectOf(Handle()));
+    const WindowRect place = RectOf(Handle());
     EndDialog(Handle(), 2);
+    logic_.FormClose(place);
 }
 
 void TfrmResult::ShowPage(int page) {
@@ -525,51 +502,33 @@ void TfrmResult::ShowResultPage() {
     SetFocus(Item(IDC_RESULT_EDT_RESULT));
 }
 
-// Plain text in the window-text colour, whatever the text before it wore.
+// In the window-text colour, whatever the text before it wore.
 void TfrmResult::ShowPaneText(const std::string& text) {
     HWND pane = PaneForNewText(IDC_RESULT_EDT_RESULT);
-    SetPaneText(pane, text);
+    ::ShowPaneText(pane, text, {}, {}, 0);
     UpdateWindow(pane);
 }
 
-// Loading and colouring show as one change, the caret at the start.
 void TfrmResult::ShowResult(const RenderedResult& result) {
     HWND pane = PaneForNewText(IDC_RESULT_EDT_RESULT);
-    SendMessageW(pane, WM_SETREDRAW, FALSE, 0);
-    ShowColouredResult(result.Text, result.Colours);
-    SetCaret(pane, 0);
-    SendMessageW(pane, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(pane, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
-}
-
-// One RTF stream carries the text and its colours: RichEdit takes it far
-// faster than the same text coloured range by range.
-void TfrmResult::ShowColouredResult(const std::string& text,
-                                    const std::vector<ColouredRange>& colours) {
-    HWND pane = Item(IDC_RESULT_EDT_RESULT);
-    if (colours.empty())
-        LoadPlainText(pane, text);
-    else
-        LoadRichText(pane, RichTextDocument(text, colours));
+    ::ShowPaneText(pane, result.Text, result.Colours, {}, 0);
 }
 
 void TfrmResult::ShowMailPage(const MailView& mail) {
     ShowPage(1);
-    HWND pane = PaneForNewText(IDC_RESULT_EDT_MAIL);
-    SetFocus(pane);
-    SendMessageW(pane, WM_SETREDRAW, FALSE, 0);
-    SetPaneText(pane, mail.Text);
-    ScrollLineToTop(pane, mail.TopCharacter);
     HWND subject = Item(IDC_RESULT_SUBJECT);
     SetControlText(subject, mail.Subject);
     UpdateWindow(subject);
-    SendMessageW(pane, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(pane, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
+    HWND pane = PaneForNewText(IDC_RESULT_EDT_MAIL);
+    SetFocus(pane);
+    ::ShowPaneText(pane, mail.Text, {}, {}, mail.TopCharacter);
 }
 
 LRESULT CALLBACK TfrmResult::PaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<TfrmResult*>(self)->OnPaneMessage(pane, message, wParam, lParam);
+    return ShieldedMessage<LRESULT>([&] {
+        return reinterpret_cast<TfrmResult*>(self)->OnPaneMessage(pane, message, wParam, lParam);
+    });
 }
 
 LRESULT TfrmResult::OnPaneMessage(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {

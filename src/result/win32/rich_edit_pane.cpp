@@ -1,24 +1,12 @@
 #include "result/win32/rich_edit_pane.h"
 
-#include "text/win32/text_encoding.h"
+#include "platform/win32/dialog_base.h"
+#include "platform/win32/rich_text_view.h"
+#include "result/rich_text_document.h"
 
 #include <richedit.h>
 
 namespace {
-
-std::wstring WideLines(const std::string& text) {
-    std::wstring wide;
-    wide.reserve(text.size());
-    size_t start = 0;
-    for (;;) {
-        const size_t end = text.find("\r\n", start);
-        wide += WideFromShiftJis(text.substr(start, end - start));
-        if (end == std::string::npos)
-            return wide;
-        wide += L"\r\n";
-        start = end + 2;
-    }
-}
 
 int32_t LineOf(HWND pane, int32_t character) {
     return static_cast<int32_t>(SendMessageW(pane, EM_EXLINEFROMCHAR, 0, character));
@@ -40,13 +28,10 @@ void CaretToTopLine(HWND pane) {
 
 } // namespace
 
-void SetPaneText(HWND pane, const std::string& text) {
-    SetWindowTextW(pane, WideLines(text).c_str());
-    CHARFORMAT2W format = {};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR | CFM_BOLD | CFM_UNDERLINE | CFM_ITALIC;
-    format.dwEffects = CFE_AUTOCOLOR;
-    SendMessageW(pane, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+void ShowPaneText(HWND pane, const std::string& text, const std::vector<ColouredRange>& colours,
+                  const std::vector<MarkedRange>& marks, int32_t topCharacter) {
+    if (!LoadRichText(pane, RichTextDocument(text, colours, marks), topCharacter))
+        FailureBox().ShowMessage("テキストを最後まで表示できませんでした。");
 }
 
 int32_t CaretPosition(HWND pane) {
@@ -70,11 +55,6 @@ int32_t CharacterAt(HWND pane, POINT point) {
     POINTL at = {point.x, point.y};
     return static_cast<int32_t>(
         SendMessageW(pane, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
-}
-
-void ScrollLineToTop(HWND pane, int32_t character) {
-    SendMessageW(pane, EM_LINESCROLL, 0, LineOf(pane, character));
-    SendMessageW(pane, EM_SETSEL, character, character);
 }
 
 void PageDown(HWND pane) {

@@ -32,13 +32,10 @@ public:
     FakeRunningProcess(std::vector<unsigned>& rhythms, std::function<void()> whileWaiting)
         : rhythms_(rhythms), whileWaiting_(std::move(whileWaiting)) {}
 
-    void WaitForEnd(unsigned rhythmMs) override {
+    ProgramEnd WaitForEndOrStop(unsigned rhythmMs, const StopRequest& stop) override {
         rhythms_.push_back(rhythmMs);
         if (whileWaiting_)
             whileWaiting_();
-    }
-    ProgramEnd WaitForEndOrStop(unsigned rhythmMs, const StopRequest& stop) override {
-        WaitForEnd(rhythmMs);
         ProgramEnd end;
         end.Started = true;
         end.Stopped = stop && stop();
@@ -93,7 +90,7 @@ public:
         if (StartFails || mode < rmHidden || mode > rmMinimized)
             return {};
         if (process)
-            process->WaitForEnd(rhythmMs);
+            process->WaitForEndOrStop(rhythmMs, nullptr);
         else if (WhileWaiting)
             WhileWaiting();
         ProgramEnd end;

@@ -1,4 +1,5 @@
 #include "indexer/index_dialog.h"
+#include "platform/failure_shield.h"
 
 #include "indexer/indexer_fixture.h"
 
@@ -12,8 +13,8 @@ protected:
     IndexDialogTest() {
         state.Store.Settings = TSettings(); // the dialog loads its own
         view.OnClose = [this] {
-            dialog.FormCloseQuery();
             dialog.FormClose();
+            dialog.FormCloseQuery();
         };
     }
 
@@ -134,7 +135,7 @@ TEST_F(IndexDialogTest, RefusedSettingsWriteIsReportedAndLeavesTheFileWhole) {
     dialog.btnUpdateIndexClick();
     const std::string before = files.Files[ini];
     files.ReadOnly.insert(ini);
-    view.CloseDialog();
+    Shielded(ui, [&] { view.CloseDialog(); });
     EXPECT_EQ(files.Files[ini], before);
     ASSERT_EQ(ui.Boxes.size(), 1u);
     EXPECT_EQ(ui.Boxes[0].Kind, "message");

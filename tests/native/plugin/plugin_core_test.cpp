@@ -2,6 +2,7 @@
 #include "fakes/fake_host.h"
 #include "fakes/fake_plugin_windows.h"
 #include "fakes/fake_user_interface.h"
+#include "platform/failure_shield.h"
 #include "plugin/plugin_core.h"
 #include "settings/profile_document.h"
 
@@ -178,8 +179,7 @@ TEST_F(PluginCoreTest, ReceivedMailFindsTheLastInboxAndCreatesMissingFiles) {
     EXPECT_EQ(
         ProfileDocument(files.Files[state.Store.IniFileName]).Read("Mknmz", "NowCountMail", ""),
         "1");
-    EXPECT_EQ(state.Store.Settings.mknmzOption,
-              "--use-kakasi --mailnews -EK --allow=\".*\\.alm\"");
+    EXPECT_EQ(state.Store.Settings.mknmzOption, "--use-kakasi --mailnews -EK --allow=\".*\\.alm\"");
 }
 
 TEST_F(PluginCoreTest, ReceivedMailElsewhereUsesTheBareFileName) {
@@ -197,7 +197,9 @@ TEST_F(PluginCoreTest, ARefusedCounterWriteIsShownAndNothingIsLost) {
     WriteSettings("NowCountMail=4\r\n");
     const std::string before = files.Files[kIni];
     files.ReadOnly.insert(kIni);
-    EXPECT_EQ(core.RecFilter(kAccount + "Inbox.box\\1.alm"), 0);
+    EXPECT_EQ(Shielded(
+                  ui, [&] { return core.RecFilter(kAccount + "Inbox.box\\1.alm"); }, -1),
+              -1);
     ASSERT_EQ(ui.Boxes.size(), 1u);
     EXPECT_EQ(ui.Boxes[0].Kind, "message");
     EXPECT_EQ(ui.Boxes[0].Text, kIni + " に書き込めません");
@@ -206,9 +208,9 @@ TEST_F(PluginCoreTest, ARefusedCounterWriteIsShownAndNothingIsLost) {
 
 TEST_F(PluginCoreTest, AnAccountWhereNothingCanBeWrittenIsReportedAtEveryEntryPoint) {
     files.ReadOnly.insert(kIni);
-    core.FolderCreate(window);
-    core.FolderClose(window);
-    core.RecFilter(kAccount + "Inbox.box\\1.alm");
+    Shielded(ui, [&] { core.FolderCreate(window); });
+    Shielded(ui, [&] { core.FolderClose(window); });
+    Shielded(ui, [&] { core.RecFilter(kAccount + "Inbox.box\\1.alm"); });
     ASSERT_EQ(ui.Boxes.size(), 3u);
     for (const FakeUserInterface::Box& box : ui.Boxes)
         EXPECT_EQ(box.Text, kIni + " に書き込めません");

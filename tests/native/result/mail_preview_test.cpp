@@ -50,11 +50,11 @@ TEST_F(MailPreviewTest, JisMailIsConvertedAndOpensAtItsFirstBodyLineAndAMissingO
     EXPECT_EQ(BodyLine({"a", "b"}), 0u);
 
     // Unreadable: reported, an empty text, and still the current hit.
-    const std::optional<MailView> missing = preview_.ShowNext(true);
+    const std::optional<MailView> missing = preview_.ShowMail(1, true);
     EXPECT_EQ(missing->Text + missing->Subject, "2. 表");
     ASSERT_EQ(ui_.Boxes.size(), 1u);
     EXPECT_EQ(ui_.Boxes[0].Text, "C:\\al\\acc\\gone.alm を開けません");
-    EXPECT_FALSE(preview_.ShowNext(true));
+    EXPECT_FALSE(preview_.ShowMail(2, true));
     EXPECT_EQ(selection_.CurrentIndex, 1);
     EXPECT_EQ(selection_.CurrentMailPath, "C:\\al\\acc\\gone.alm");
 }

@@ -1,6 +1,7 @@
 #include "fakes/fake_console_runner.h"
 #include "fakes/fake_shell.h"
 #include "indexer/index_dialog_fakes.h"
+#include "platform/failure_shield.h"
 #include "result/namazu_samples.h"
 #include "result/result_window.h"
 #include "search/search_fixture.h"
@@ -107,7 +108,7 @@ protected:
     FakeShell Shell;
     SearchServices Search{
         State.Store, State.Catalogue, State.SearchFormula, State.SearchTargets, Host, Ui};
-    ResultServices Services{Search, State.Hits, State.Mail, Host, Files, Runner, Pump, Ui, Shell};
+    ResultServices Services{Search, Host, Files, Runner, Pump, Ui, Shell};
     FakeResultView View;
     ResultWindow window{Services, View, HostWindow};
 };
@@ -192,7 +193,9 @@ TEST_F(ResultWindowTest, MenuClicksStoreTheirValuesAndSearchOnlyWhenAsked) {
     Open("NamazuVersion=1.3\r\n[Search]\r\nSort=Later\r\n[Result]\r\nSearchOnChangeSettings=1\r\n");
     window.OptionItemClick(OptionItem::SortNone);
     EXPECT_EQ(window.Options().Direction, SortDirection::Unchecked);
+    window.OptionItemClick(OptionItem::SortDescend);
     EXPECT_TRUE(Runner.Calls.empty()) << "a sort change needs a formula";
+    EXPECT_TRUE(Ui.Boxes.empty()) << "and without one is no search to refuse";
     State.SearchFormula = "予算";
     State.SearchTargets = {0};
     window.OptionItemClick(OptionItem::ListCountAll);
@@ -252,7 +255,6 @@ TEST_F(ResultWindowTest, SearchWritesTheConfigurationRunsHiddenAndShowsTheResult
               "REPLACE        account/        /C|/al/acc/\r\n");
     EXPECT_EQ(View.PaneTexts,
               (std::vector<std::string>{"検索中.....", "", "検索結果\r\n\r\n1. a (スコア: 1)"}));
-    EXPECT_EQ(State.Hits.ClickMap.size(), View.PaneTexts.back().size());
     EXPECT_FALSE(Files.FileExists(kResult));
     EXPECT_TRUE(View.WindowEnabled);
     EXPECT_EQ(Runner.WaitRhythms, std::vector<unsigned>{100});
@@ -307,7 +309,8 @@ TEST_F(ResultWindowTest, RefusalsAndFailuresShowTheirBoxes) {
 
 TEST_F(ResultWindowTest, FontCommandsAndNamazuHelp) {
     Open("[Result]\r\nFontSizeMail=x\r\nFontNameResult=Gothic\r\nFontSizeResult=11\r\n");
-    window.FontClick(FontTarget::Mail);
+    // As the window's messages are handled: a failure ends up in the plain box.
+    Shielded(Ui, [&] { window.FontClick(FontTarget::Mail); });
     window.FontClick(FontTarget::Result);
     View.FontChosen = true;
     window.FontClick(FontTarget::Result);
@@ -342,7 +345,9 @@ TEST_F(ResultWindowTest, ClickedHitOpensReloadsOnlyInFrontAndGoesToTheHostWithOr
     EXPECT_NE(View.PaneTexts.back().find("「郵便受け」  [ 予算: 2 ] \r\n(/al/acc/Namazu/inbox)"),
               std::string::npos)
         << "a target gone from the catalogue ends the folder titles";
-    const int32_t titleEnd = State.Hits.Positions.ToCharacter(State.Hits.Clickables[1].TitleEnd);
+    const std::string& pane = View.PaneTexts.back();
+    const int32_t titleEnd =
+        PanePositions(PaneLines(pane)).ToCharacter(static_cast<int32_t>(pane.find("計算の予算 (")));
 
     window.edtResultMouseUp(PaneCursor::HandPoint, true, titleEnd);
     window.edtResultMouseUp(PaneCursor::Default, false, titleEnd);
@@ -361,6 +366,24 @@ TEST_F(ResultWindowTest, ClickedHitOpensReloadsOnlyInFrontAndGoesToTheHostWithOr
     window.OpenInHost();
     EXPECT_TRUE(View.Closed);
     EXPECT_EQ(Host.OpenedMails, (std::vector<std::string>(2, "acc\\inbox.box\\3")));
+}
+
+// The mail on display belongs to its window: the next one starts from its
+// own first hit, whatever the last window showed.
+TEST_F(ResultWindowTest, EachWindowStepsThroughItsOwnHits) {
+    const std::string result = Namazu20Result("\n");
+    Runner.Output = result.c_str();
+    Open("");
+    State.SearchTargets = {0, 1};
+    State.SearchFormula = "予算";
+    window.FormActivate();
+    window.ShowMail(2);
+    FakeResultView nextView;
+    ResultWindow next{Services, nextView, HostWindow};
+    next.FormCreate();
+    next.FormActivate();
+    next.btnNextClick();
+    EXPECT_EQ(nextView.Subjects, (std::vector<std::string>{"2. 表計算の予算"}));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "plugin/host_boundary.h"
+#include "platform/failure_shield.h"
 
 const char kUnexpectedFailure[] = "予期しないエラーが発生しました。";
 

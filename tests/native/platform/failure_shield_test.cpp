@@ -1,6 +1,6 @@
 #include "fakes/fake_user_interface.h"
+#include "platform/failure_shield.h"
 #include "platform/plugin_error.h"
-#include "plugin/host_boundary.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(HostBoundary, AFailureIsShownAndTheHostGetsTheFallback) {
+TEST(FailureShield, AFailureIsShownAndTheHostGetsTheFallback) {
     FakeUserInterface ui;
     EXPECT_EQ(Shielded(
                   ui, [] { return -1; }, 0),
@@ -32,7 +32,7 @@ public:
     void ShowMessage(const std::string&) override { throw std::bad_alloc(); }
 };
 
-TEST(HostBoundary, NothingThrownOfAnyKindReachesTheHost) {
+TEST(FailureShield, NothingThrownOfAnyKindReachesTheHost) {
     FakeUserInterface ui;
     int result = -1;
     EXPECT_NO_THROW(result = Shielded(

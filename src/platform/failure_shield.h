@@ -11,9 +11,9 @@ void ShowFailure(UserInterface& ui, const char* text) noexcept;
 // Shown for a failure that carries no message.
 extern const char kUnexpectedFailure[];
 
-// No C++ exception of any kind may cross into the host: a failure that
-// reaches an entry point or a menu command is shown in the plain box, and
-// the host gets the fallback result.
+// No C++ exception of any kind may cross into the host or into user32: a
+// failure that reaches an entry point, a menu command or a window procedure
+// is shown in the plain box, and the caller gets the fallback result.
 template <typename Work, typename Result>
 Result Shielded(UserInterface& ui, Work work, Result onFailure) noexcept {
     try {
