@@ -73,12 +73,18 @@ TEST(NamazuCommandLineTest, CommandLinesOfBothVersions) {
               "\"d:\\idx\\Namazu\\result.txt\" -h \"mail AND lunch\" inbox b002/b007");
 }
 
-TEST(NamazuCommandLineTest, LaterPageNamesItsWhenceAndTheFirstNone) {
+// A search for formula in the indexes of indexList.
+NamazuRun SampleRun(const std::string& formula, const std::string& indexList) {
     NamazuRun run;
     run.NamazuPath = "c:\\namazu.exe";
+    run.Formula = formula;
     run.ResultFile = "c:\\w\\result.txt";
-    run.Formula = "lunch";
-    run.IndexList = "+b001";
+    run.IndexList = indexList;
+    return run;
+}
+
+TEST(NamazuCommandLineTest, LaterPageNamesItsWhenceAndTheFirstNone) {
+    NamazuRun run = SampleRun("lunch", "+b001");
     run.Options = " --sort=score --max=\"20\"";
     const std::string first = NamazuCommandLine(run);
     run.Whence = 20;
@@ -96,12 +102,7 @@ TEST(NamazuCommandLineTest, LaterPageNamesItsWhenceAndTheFirstNone) {
 
 // What namazu.exe finds in its command line when searching for formula.
 std::vector<std::string> SearchArguments(const std::string& formula, const std::string& indexList) {
-    NamazuRun run;
-    run.NamazuPath = "c:\\namazu.exe";
-    run.Formula = formula;
-    run.ResultFile = "c:\\w\\result.txt";
-    run.IndexList = indexList;
-    return SplitCommandLine(NamazuCommandLine(run));
+    return SplitCommandLine(NamazuCommandLine(SampleRun(formula, indexList)));
 }
 
 // A directory name may hold a blank, and settings changed since indexing
