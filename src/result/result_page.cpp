@@ -37,16 +37,8 @@ std::optional<int> NumberAt(const std::string& text, size_t& position) {
     return std::stoi(text.substr(start, position - start));
 }
 
-bool IsBlankFrom(const std::string& text, size_t position) {
-    return text.find_first_not_of(' ', position) == std::string::npos;
-}
-
-struct Range {
-    int First;
-    int Last;
-};
-
-std::optional<Range> RangeOf(const std::string& line) {
+// The page's First and Last; its Total stays 0.
+std::optional<ResultPage> RangeOf(const std::string& line) {
     for (const std::string& label : kRangeLabels) {
         if (!StartsWith(line, label))
             continue;
@@ -56,9 +48,9 @@ std::optional<Range> RangeOf(const std::string& line) {
             return std::nullopt;
         position += kRangeSeparator.size();
         const std::optional<int> last = NumberAt(line, position);
-        if (!last || !IsBlankFrom(line, position))
+        if (!last || position != line.size())
             return std::nullopt;
-        return Range{*first, *last};
+        return ResultPage{*first, *last, 0};
     }
     return std::nullopt;
 }
@@ -75,9 +67,9 @@ std::optional<int> TotalOf(const std::string& line) {
 
 // Namazu writes its range after the hits and its total before them, so a
 // mail's summary that quotes either line is not taken for it.
-std::optional<Range> LastRange(const std::vector<std::string>& lines) {
+std::optional<ResultPage> LastRange(const std::vector<std::string>& lines) {
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        if (const std::optional<Range> range = RangeOf(*line))
+        if (const std::optional<ResultPage> range = RangeOf(*line))
             return range;
     }
     return std::nullopt;
@@ -130,14 +122,14 @@ std::optional<ResultPage> ResultPageOf(const std::string& resultText) {
 }
 
 std::optional<ResultPage> ResultPageOfLines(const std::vector<std::string>& lines) {
-    const std::optional<Range> range = LastRange(lines);
+    std::optional<ResultPage> page = LastRange(lines);
     const std::optional<int> total = FirstTotal(lines);
-    if (!range || !total)
+    if (!page || !total)
         return std::nullopt;
-    const ResultPage page{range->First, range->Last, *total};
-    const bool fits = page.First >= 1 && page.Total >= 1 && page.Last <= page.Total &&
-                      (page.First <= page.Last || page.Last == page.Total);
-    return fits ? std::optional<ResultPage>(page) : std::nullopt;
+    page->Total = *total;
+    const bool fits = page->First >= 1 && page->Total >= 1 && page->Last <= page->Total &&
+                      (page->First <= page->Last || page->Last == page->Total);
+    return fits ? page : std::nullopt;
 }
 
 int PageSize(ListCount count) {
