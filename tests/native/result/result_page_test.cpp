@@ -21,16 +21,16 @@ const std::string kNoHit = "検索結果\n\n参考ヒット数:  [ zzzqqq: 0 ] "
                            "\n\n検索式にマッチする文書はありませんでした。\n";
 
 // The page's numbers, the next and the previous whence (-1: none) and the
-// notice, in one line.
+// notice.
 std::string Paging(const std::string& text, int pageSize) {
     const std::optional<ResultPage> page = ResultPageOf(text);
     if (!page)
         return "none";
-    const int next = HasNextPage(*page) ? NextPageWhence(*page) : -1;
-    const int previous = HasPreviousPage(*page) ? PreviousPageWhence(*page, pageSize) : -1;
     return std::to_string(page->First) + "-" + std::to_string(page->Last) + "/" +
-           std::to_string(page->Total) + " " + std::to_string(next) + " " +
-           std::to_string(previous) + " " + PageNotice(*page, pageSize);
+           std::to_string(page->Total) + " " +
+           std::to_string(HasNextPage(*page) ? NextPageWhence(*page) : -1) + " " +
+           std::to_string(HasPreviousPage(*page) ? PreviousPageWhence(*page, pageSize) : -1) + " " +
+           PageNotice(*page, pageSize);
 }
 
 TEST(ResultPageTest, NamazuPagesGiveRangeWhenceAndNotice) {
@@ -42,31 +42,21 @@ TEST(ResultPageTest, NamazuPagesGiveRangeWhenceAndNotice) {
     EXPECT_EQ(Paging(total + "現在のリスト: 1 - 20\r\n", 20),
               "1-20/123 20 -1 全 123 件中 1 - 20 件を表示 (Ctrl+N: 次の 20 件)");
     // Namazu 1.3 writes its range in English.
-    EXPECT_EQ(Paging(total + "Current List: 101 - 120\r\n", 20),
+    EXPECT_EQ(Paging(total + "Current List: 101 - 120", 20),
               "101-120/123 120 80 全 123 件中 101 - 120 件を表示 (Ctrl+N: 次の 3 件, Ctrl+P: 前の "
               "20 件)");
     EXPECT_EQ(Paging(total + "現在のリスト: 51 - 123\r\n", PageSize(ListCount::All)),
               "51-123/123 -1 0 全 123 件中 51 - 123 件を表示 (Ctrl+P: 前の 123 件)");
-    EXPECT_EQ(PageSize(ListCount::Hundred), 100);
 }
 
 TEST(ResultPageTest, TextsThatSayNoPageGiveNone) {
     const std::string total = "検索式にマッチする 10 個の文書が見つかりました。\n";
-    const std::string texts[] = {
-        kNoHit,
-        "現在のリスト: 1 - 3\n",
-        total,
-        total + "現在のリスト: 1 - x\n",
-        total + " 現在のリスト: 1 - 3\n",
-        total + "現在のリスト: 5 - 3\n",
-        total + "現在のリスト: 1 - 11\n",
-        total + "現在のリスト: 0 - 10\n",
-        total + "現在のリスト: 1 - 10000000000\n",
-        "検索式にマッチする 10 個の文書\n現在のリスト: 1 - 10\n",
-    };
-    for (const std::string& text : texts) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(ResultPageOf(text));
+    for (const std::string& text : std::initializer_list<std::string>{
+             kNoHit, total, "現在のリスト: 1 - 3\n", total + "現在のリスト: 1 - 3x\n",
+             total + "現在のリスト: 5 - 3\n", total + "現在のリスト: 1 - 11\n",
+             total + "現在のリスト: 0 - 10\n", total + "現在のリスト: 1 - 10000000000\n",
+             "検索式にマッチする 10 個の文書\n現在のリスト: 1 - 10\n"}) {
+        EXPECT_EQ(Paging(text, 20), "none") << text;
         EXPECT_EQ(WithPageNotice(text, 20), text);
     }
 }
@@ -76,17 +66,11 @@ TEST(ResultPageTest, TextsThatSayNoPageGiveNone) {
 TEST(ResultPageTest, NoticeLeavesTheHitsOfALaterPageInPlace) {
     const std::string noticed = WithPageNotice(kLastPage, 5);
     EXPECT_EQ(noticed, kLastPage + PageNotice({6, 7, 7}, 5) + "\r\n");
-    EXPECT_EQ(
-        WithPageNotice("検索式にマッチする 9 個の文書が見つかりました。\n現在のリスト: 1 - 5", 5),
-        "検索式にマッチする 9 個の文書が見つかりました。\n現在のリスト: 1 - 5\r\n"
-        "全 9 件中 1 - 5 件を表示 (Ctrl+N: 次の 4 件)\r\n");
     HitList plainHits, noticedHits;
     RenderResult(kLastPage, {}, plainHits);
-    const RenderedResult rendered = RenderResult(noticed, {}, noticedHits);
-    EXPECT_TRUE(rendered.FoundHitList);
+    EXPECT_TRUE(RenderResult(noticed, {}, noticedHits).FoundHitList);
     ASSERT_EQ(noticedHits.HitCount(), 2);
-    EXPECT_EQ(noticedHits.Clickables[0].Title, "6. 予算と会議");
-    EXPECT_EQ(noticedHits.Clickables[1].Uri, "/C|/al/acc/user002.box/29.alm");
+    EXPECT_EQ(noticedHits.Clickables[1].Title, "7. 請求書確認の件");
     EXPECT_EQ(noticedHits.Clickables[1].UriStart, plainHits.Clickables[1].UriStart);
 }
 
