@@ -74,6 +74,12 @@ std::string TrimmedSpaces(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string WhenceOption(int whence, bool namazu13) {
+    if (whence <= 0)
+        return "";
+    return (namazu13 ? " -w " : " --whence=") + std::to_string(whence);
+}
+
 std::string FileNamePart(const std::string& path) {
     const size_t separator = FindLastWhole(path, "\\");
     return separator == std::string::npos ? path : path.substr(separator + 1);
@@ -121,7 +127,8 @@ std::string QuotedArgument(const std::string& text) {
 }
 
 std::string NamazuCommandLine(const NamazuRun& run) {
-    const std::string program = "\"" + run.NamazuPath + "\"" + run.Options;
+    const std::string program =
+        "\"" + run.NamazuPath + "\"" + run.Options + WhenceOption(run.Whence, run.Namazu13);
     const std::string tail =
         " " + run.NamazuOption + " " + QuotedArgument(run.Formula) + " " + run.IndexList;
     if (run.Namazu13)

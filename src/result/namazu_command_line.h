@@ -28,6 +28,8 @@ struct NamazuRun {
     std::string NamazuPath;
     std::string NamazuOption;
     std::string Options;
+    // The 0-based offset of the first hit to show; 0 adds no option.
+    int Whence = 0;
     // The full path of the result file; Namazu 2.0 is given its name only.
     std::string ResultFile;
     std::string Formula;

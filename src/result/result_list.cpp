@@ -2,6 +2,7 @@
 
 #include "catalogue/path_utilities.h"
 #include "platform/plugin_error.h"
+#include "result/result_page.h"
 #include "text/shift_jis.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@ namespace {
 
 const std::string kHitCountHeader = "参考ヒット数: ";
 const std::string kCountSeparator = ") ";
-const std::string kFirstHit = "1. ";
 const std::string kScoreMarker = " (score:";
 const std::string kJapaneseScoreMarker = " (スコア:";
 // Namazu's footer and the empty lines before it hold no hit.
@@ -146,9 +146,12 @@ RenderedResult RenderResult(const std::string& fileText, const RenderOptions& op
     hits.Positions = PanePositions(lines);
     hits.ClickMapByCharacter.assign(static_cast<size_t>(hits.Positions.CharacterLength()), '\0');
 
+    // A later page numbers its hits on from the pages before it.
+    const std::optional<ResultPage> page = ResultPageOfLines(lines);
+    const std::string firstHit = std::to_string(page ? page->First : 1) + ". ";
     int32_t pos = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0 && StartsWith(lines[i], kFirstHit)) {
+        if (i > 0 && StartsWith(lines[i], firstHit)) {
             rendered.FoundHitList = true;
             HitParser(options, hits, rendered).Parse(lines, i, pos);
             break;

@@ -67,7 +67,7 @@ RenderOptions ResultRenderOptions(const TSettings& settings, const FolderCatalog
 struct RenderedResult {
     std::string Text; // what the pane shows
     std::vector<ColouredRange> Colours;
-    bool FoundHitList = false; // a line starting "1. " was found
+    bool FoundHitList = false; // a line starting "1. ", or the page's first number, was found
 };
 
 // Turns Namazu's result text into the pane text and rebuilds hits for it.

@@ -73,14 +73,36 @@ TEST(NamazuCommandLineTest, CommandLinesOfBothVersions) {
               "\"d:\\idx\\Namazu\\result.txt\" -h \"mail AND lunch\" inbox b002/b007");
 }
 
-// What namazu.exe finds in its command line when searching for formula.
-std::vector<std::string> SearchArguments(const std::string& formula, const std::string& indexList) {
+// A search for formula in the indexes of indexList.
+NamazuRun SampleRun(const std::string& formula, const std::string& indexList) {
     NamazuRun run;
     run.NamazuPath = "c:\\namazu.exe";
     run.Formula = formula;
     run.ResultFile = "c:\\w\\result.txt";
     run.IndexList = indexList;
-    return SplitCommandLine(NamazuCommandLine(run));
+    return run;
+}
+
+TEST(NamazuCommandLineTest, LaterPageNamesItsWhenceAndTheFirstNone) {
+    NamazuRun run = SampleRun("lunch", "+b001");
+    run.Options = " --sort=score --max=\"20\"";
+    const std::string first = NamazuCommandLine(run);
+    run.Whence = 20;
+    EXPECT_EQ(NamazuCommandLine(run), "\"c:\\namazu.exe\" --sort=score --max=\"20\" --whence=20 "
+                                      "--output=\"result.txt\"  \"lunch\" +b001");
+    run.Whence = 0;
+    EXPECT_EQ(NamazuCommandLine(run), first);
+    run.Namazu13 = true;
+    run.Options = " -n 20";
+    run.Whence = 40;
+    EXPECT_EQ(
+        NamazuCommandLine(run),
+        "\"c:\\namazu.exe\" -n 20 -w 40 -f namazu.conf -o \"c:\\w\\result.txt\"  \"lunch\" +b001");
+}
+
+// What namazu.exe finds in its command line when searching for formula.
+std::vector<std::string> SearchArguments(const std::string& formula, const std::string& indexList) {
+    return SplitCommandLine(NamazuCommandLine(SampleRun(formula, indexList)));
 }
 
 // A directory name may hold a blank, and settings changed since indexing
