@@ -1,6 +1,7 @@
 #include "result/mail_preview.h"
 
 #include "catalogue/path_utilities.h"
+#include "result/decoded_mail.h"
 #include "text/shift_jis.h"
 
 #include <algorithm>
@@ -33,8 +34,10 @@ size_t BodyLine(const std::vector<std::string>& lines) {
     return static_cast<size_t>(body - lines.begin());
 }
 
-std::string MailText(HostApi& host, const std::string& fileText, bool convertJis) {
-    if (!convertJis || fileText.find('\x1B') == std::string::npos)
+std::string MailText(HostApi& host, const std::string& fileText, MailConversion conversion) {
+    if (conversion == MailConversion::Decoded)
+        return DecodedMailText(fileText);
+    if (conversion == MailConversion::None || fileText.find('\x1B') == std::string::npos)
         return fileText;
     return host.JisToSjis(fileText);
 }
@@ -43,7 +46,8 @@ std::string MailboxRelativeName(const std::string& mailPath, const std::string& 
     return WithoutExtension(mailPath.substr(std::min(mailbox.size(), mailPath.size())));
 }
 
-std::optional<MailView> MailPreview::ShowMail(int index, bool convertJis) {
+std::optional<MailView> MailPreview::ShowMail(int index, MailConversion conversion,
+                                              const std::vector<FormulaTerm>& terms) {
     if (index < 0 || index >= hits_.HitCount())
         return std::nullopt;
     const TClickableInfo& hit = hits_.Clickables[static_cast<size_t>(index)];
@@ -52,7 +56,7 @@ std::optional<MailView> MailPreview::ShowMail(int index, bool convertJis) {
     MailView view;
     const std::optional<std::string> file = files_.ReadFile(selection_.CurrentMailPath);
     if (file) {
-        const std::string text = MailText(host_, *file, convertJis);
+        const std::string text = MailText(host_, *file, conversion);
         std::vector<std::string> lines = PaneLines(text);
         const size_t top = BodyLine(lines);
         // The file's last line break stays, and with it the empty line the
@@ -61,6 +65,9 @@ std::optional<MailView> MailPreview::ShowMail(int index, bool convertJis) {
             lines.emplace_back();
         view.Text = PaneText(lines);
         view.TopCharacter = CharacterPositionOfLine(lines, top);
+        view.Marks = WordMarks(view.Text, terms);
+        if (!view.Marks.empty())
+            view.MarkStarts = MarkStarts(view.Marks, PanePositions(lines));
     } else {
         ui_.ShowMessage(selection_.CurrentMailPath + " を開けません");
     }

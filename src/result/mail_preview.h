@@ -4,7 +4,9 @@
 #include "platform/handles.h"
 #include "platform/host_api.h"
 #include "platform/user_interface.h"
+#include "result/formula_terms.h"
 #include "result/result_list.h"
+#include "result/word_marks.h"
 #include "settings/settings_record.h"
 
 #include <cstdint>
@@ -18,6 +20,10 @@ struct MailSelection {
     std::string CurrentMailPath;
 };
 
+// How the mail pane shows a mail file: JIS converted to Shift-JIS, its bytes
+// as they are, or decoded as a mail reader shows it.
+enum class MailConversion { JisToShiftJis, None, Decoded };
+
 // What the mail pane shows for one hit.
 struct MailView {
     // The file's lines joined with CR LF, its last line break kept; empty
@@ -27,6 +33,10 @@ struct MailView {
     // goes there and that line is scrolled to the top.
     int32_t TopCharacter = 0;
     std::string Subject; // pnlSubject's caption
+    // Where the formula's terms stand in Text, and the marks' starts in
+    // RichEdit positions.
+    std::vector<MarkedRange> Marks;
+    std::vector<int32_t> MarkStarts;
 };
 
 // The line the pane scrolls to: the first non-empty line after the first
@@ -35,8 +45,8 @@ struct MailView {
 size_t BodyLine(const std::vector<std::string>& lines);
 
 // The mail's text as the pane shows it. Only a text with an escape byte can
-// hold JIS; any other text is shown as it is.
-std::string MailText(HostApi& host, const std::string& fileText, bool convertJis);
+// hold JIS; any other text is shown as it is when converting JIS.
+std::string MailText(HostApi& host, const std::string& fileText, MailConversion conversion);
 
 // The name the host opens a mail by: mailPath without as many leading bytes
 // as mailbox has, and without the extension of its last component.
@@ -48,10 +58,11 @@ public:
                 MailSelection& selection)
         : files_(files), host_(host), ui_(ui), hits_(hits), selection_(selection) {}
 
-    // Shows hit index; nothing when there is no such hit. A file that cannot
-    // be read is reported and gives an empty text, and the hit is still the
-    // current one.
-    std::optional<MailView> ShowMail(int index, bool convertJis);
+    // The view of hit index, its terms marked; nothing when there is no such
+    // hit. A file that cannot be read is reported and gives an empty text,
+    // and the hit is still the current one.
+    std::optional<MailView> ShowMail(int index, MailConversion conversion,
+                                     const std::vector<FormulaTerm>& terms);
 
     // Hands the current mail to the host; true when the result window is
     // to close, false when it is to come back whenever the host's window

@@ -39,9 +39,14 @@ public:
     virtual void ShowResult(const RenderedResult& result) = 0;
     // edtResult's caret, with nothing selected, scrolled into view.
     virtual void SetResultCaret(int32_t character) = 0;
+    // The buttons to the pages beside the one shown, each enabled when
+    // there is such a page.
+    virtual void ShowPageButtons(bool previous, bool next) = 0;
     // TabSheet1 to the front, the focus in edtMail, and the mail in it.
     virtual void ShowMailPage(const MailView& mail) = 0;
     virtual bool IsMailPageInFront() = 0;
+    // edtMail's caret, as for edtResult.
+    virtual void SetMailCaret(int32_t character) = 0;
     // From now on the window comes back whenever the host's window is active.
     virtual void StartReturnTimer() = 0;
     virtual void CloseWindow() = 0;

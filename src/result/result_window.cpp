@@ -90,18 +90,36 @@ void ResultWindow::btnSearchClick() {
     SearchWith(TrimControlCharacters(view_.KeywordText()));
 }
 
-void ResultWindow::SearchWith(const std::string& formula) {
+void ResultWindow::SearchWith(const std::string& formula, int whence) {
     // The button comes back however the search ends, a failure included.
     struct SearchEnd {
         ResultView& View;
         ~SearchEnd() { View.SetSearchEnabled(true); }
     } end{view_};
     hits_.Clear();
-    SearchOutcome outcome = run_.RunSearch(formula, options_, keywordItems_);
+    ShowPage(std::nullopt);
+    SearchOutcome outcome = run_.RunSearch(formula, options_, keywordItems_, whence);
     keywordItems_ = std::move(outcome.KeywordItems);
     if (outcome.Ran)
         last_ = std::move(*outcome.Ran);
     hits_ = std::move(outcome.Hits);
+    ShowPage(outcome.Page);
+}
+
+void ResultWindow::ShowPage(const std::optional<ResultPage>& page) {
+    page_ = page;
+    view_.ShowPageButtons(page_ && HasPreviousPage(*page_), page_ && HasNextPage(*page_));
+}
+
+void ResultWindow::NextPageClick() {
+    if (page_ && HasNextPage(*page_) && view_.IsSearchEnabled())
+        SearchWith(services_.Search.SearchFormula, NextPageWhence(*page_));
+}
+
+void ResultWindow::PreviousPageClick() {
+    if (page_ && HasPreviousPage(*page_) && view_.IsSearchEnabled())
+        SearchWith(services_.Search.SearchFormula,
+                   PreviousPageWhence(*page_, PageSize(options_.Count)));
 }
 
 void ResultWindow::btnSetCriteriaClick() {
@@ -145,8 +163,8 @@ void ResultWindow::FontClick(FontTarget target) {
                                  "フォントの設定は次回ウィンドウを開いたときから有効です。");
 }
 
-void ResultWindow::ConvertClick(bool jisToShiftJis) {
-    convertsJis_ = jisToShiftJis;
+void ResultWindow::ConvertClick(MailConversion conversion) {
+    conversion_ = conversion;
     if (view_.IsMailPageInFront())
         ShowMail(mail_.CurrentIndex);
 }
@@ -173,9 +191,25 @@ void ResultWindow::edtResultMouseUp(PaneCursor cursor, bool hasSelection, int32_
     ShowMail(HitToOpenOnPress(hits_, cursor, true, hasSelection, caret));
 }
 
+// Colouring off marks nothing either.
 void ResultWindow::ShowMail(int index) {
-    if (const std::optional<MailView> mail = preview_.ShowMail(index, convertsJis_))
+    const std::vector<FormulaTerm> terms = options_.NoColour
+                                               ? std::vector<FormulaTerm>()
+                                               : FormulaTerms(services_.Search.SearchFormula);
+    if (const std::optional<MailView> mail = preview_.ShowMail(index, conversion_, terms)) {
+        markStarts_ = mail->MarkStarts;
         view_.ShowMailPage(*mail);
+    }
+}
+
+void ResultWindow::edtMailNextMark(int32_t caret) {
+    if (const std::optional<int32_t> mark = NextMark(markStarts_, caret))
+        view_.SetMailCaret(*mark);
+}
+
+void ResultWindow::edtMailPreviousMark(int32_t caret) {
+    if (const std::optional<int32_t> mark = PreviousMark(markStarts_, caret))
+        view_.SetMailCaret(*mark);
 }
 
 void ResultWindow::OpenInHost() {

@@ -4,6 +4,7 @@
 #include "result/hit_navigation.h"
 #include "result/mail_preview.h"
 #include "result/result_options.h"
+#include "result/result_page.h"
 #include "result/result_services.h"
 #include "result/result_view.h"
 #include "result/search_run.h"
@@ -40,14 +41,17 @@ public:
     void FontClick(FontTarget target);
     // The conversion radio items; the mail on display follows the new
     // choice only while its page is in front.
-    void ConvertClick(bool jisToShiftJis);
-    bool ConvertsJis() const { return convertsJis_; }
+    void ConvertClick(MailConversion conversion);
+    MailConversion Conversion() const { return conversion_; }
     void mnuHelpNamazuClick();
     void mnuHelpAboutClick() { view_.ShowAboutBox(); }
     // The keys and mouse of edtResult, in its RichEdit positions.
     void edtResultEnter(int32_t caret);
     void edtResultNextHit(int32_t caret);
     void edtResultPreviousHit(int32_t caret);
+    // The pages of a search that found more hits than one page holds.
+    void NextPageClick();
+    void PreviousPageClick();
     PaneCursor edtResultMouseMove(int32_t character) const;
     // The left button released with the caret where it was pressed.
     void edtResultMouseUp(PaneCursor cursor, bool hasSelection, int32_t caret);
@@ -59,6 +63,9 @@ public:
     void btnNextClick() { ShowMail(mail_.CurrentIndex + 1); }
     // Shift+Enter in edtMail and btnMailView.
     void OpenInHost();
+    // F3 and Shift+F3 in edtMail: the caret to the next or previous mark.
+    void edtMailNextMark(int32_t caret);
+    void edtMailPreviousMark(int32_t caret);
 
     // Stores the save flags, the window's place when asked to, the history,
     // then saves the settings.
@@ -71,7 +78,8 @@ public:
     bool ShowsCommandLineButton() const { return showsCommandLine_; }
 
 private:
-    void SearchWith(const std::string& formula);
+    void SearchWith(const std::string& formula, int whence = 0);
+    void ShowPage(const std::optional<ResultPage>& page);
     TSettings& Settings() { return services_.Search.Store.Settings; }
     const TSettings& Settings() const { return services_.Search.Store.Settings; }
 
@@ -89,7 +97,11 @@ private:
     std::vector<std::string> keywordItems_;
     bool showsCommandLine_ = false;
     bool activated_ = false;
-    bool convertsJis_ = true;
+    MailConversion conversion_ = MailConversion::JisToShiftJis;
+    // The marks of the mail on display.
+    std::vector<int32_t> markStarts_;
+    // The page of the result on display, when Namazu said which it is.
+    std::optional<ResultPage> page_;
     LastRun last_;
 };
 

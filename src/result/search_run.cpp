@@ -28,8 +28,8 @@ std::vector<std::string> AltUrls(FileSystem& files, const std::string& iniFileNa
 } // namespace
 
 SearchOutcome SearchRun::RunSearch(const std::string& formula, const ResultOptions& options,
-                                   const std::vector<std::string>& keywordItems) {
-    SearchOutcome outcome{keywordItems, std::nullopt, {}};
+                                   const std::vector<std::string>& keywordItems, int whence) {
+    SearchOutcome outcome{keywordItems, std::nullopt, {}, std::nullopt};
     if (!Validate(formula))
         return outcome;
     PutFormulaOnTop(outcome.KeywordItems, formula);
@@ -41,12 +41,12 @@ SearchOutcome SearchRun::RunSearch(const std::string& formula, const ResultOptio
         return outcome;
     if (!WriteNamazuConf(workDir, account))
         return outcome;
-    outcome.Ran = LastRun{workDir, CommandLine(formula, options, workDir, resultFile)};
+    outcome.Ran = LastRun{workDir, CommandLine(formula, options, whence, workDir, resultFile)};
     view_.EnableCommandLineButton();
     RunAndWait(outcome.Ran->CommandLine, workDir);
     view_.ShowResultPage();
     view_.ShowPaneText("");
-    outcome.Hits = ShowResultFile(resultFile, options);
+    ShowResultFile(resultFile, options, outcome);
     return outcome;
 }
 
@@ -85,12 +85,14 @@ bool SearchRun::RemoveResultFile(const std::string& resultFile) {
 }
 
 std::string SearchRun::CommandLine(const std::string& formula, const ResultOptions& options,
-                                   const std::string& workDir, const std::string& resultFile) {
+                                   int whence, const std::string& workDir,
+                                   const std::string& resultFile) {
     NamazuRun run;
     run.Namazu13 = IsNamazu13(Settings());
     run.NamazuPath = Settings().namazuPath;
     run.NamazuOption = Settings().namazuOption;
     run.Options = NamazuOptionString(options, run.Namazu13);
+    run.Whence = whence;
     run.ResultFile = resultFile;
     run.Formula = formula;
     run.IndexList = IndexList(workDir, run.Namazu13);
@@ -127,27 +129,28 @@ void SearchRun::RunAndWait(const std::string& commandLine, const std::string& wo
     view_.SetWindowEnabled(true);
 }
 
-// A result that cannot be shown leaves the pane empty and no hits.
-HitList SearchRun::ShowResultFile(const std::string& resultFile, const ResultOptions& options) {
-    HitList hits;
+// A result that cannot be shown leaves the pane empty, no hits and no page.
+void SearchRun::ShowResultFile(const std::string& resultFile, const ResultOptions& options,
+                               SearchOutcome& outcome) {
     if (!services_.Files.FileExists(resultFile)) {
         services_.Ui.ShowWarning(view_.Window(), kErrorCaption,
                                  "検索結果のファイルが見つかりません。\n" + resultFile);
-        return hits;
+        return;
     }
     const std::optional<std::string> bytes = services_.Files.ReadFile(resultFile);
     if (!bytes) {
         services_.Ui.ShowMessage(resultFile + " を読み込めません");
-        return hits;
+        return;
     }
     if (bytes->empty()) {
         services_.Ui.ShowWarning(view_.Window(), kErrorCaption,
                                  "検索結果のファイルのサイズが 0 バイトです。\n" + resultFile);
-        return hits;
+        return;
     }
     const RenderOptions render = ResultRenderOptions(
         Settings(), services_.Search.Catalogue, services_.Search.SearchTargets, !options.NoColour);
-    view_.ShowResult(RenderResult(*bytes, render, hits));
+    const int pageSize = PageSize(options.Count);
+    view_.ShowResult(RenderResult(WithPageNotice(*bytes, pageSize), render, outcome.Hits));
+    outcome.Page = ResultPageOf(*bytes);
     services_.Files.RemoveFile(resultFile);
-    return hits;
 }

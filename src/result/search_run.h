@@ -1,6 +1,7 @@
 #pragma once
 
 #include "result/result_options.h"
+#include "result/result_page.h"
 #include "result/result_services.h"
 #include "result/result_view.h"
 
@@ -20,8 +21,10 @@ struct SearchOutcome {
     std::vector<std::string> KeywordItems;
     // Set once namazu.exe was to run.
     std::optional<LastRun> Ran;
-    // The hits of the text the result pane shows now.
+    // The hits of the text the result pane shows now, and which of the
+    // search's hits they are.
     HitList Hits;
+    std::optional<ResultPage> Page;
 };
 
 // One search: namazu.exe over the targets' indexes, run hidden while the
@@ -32,19 +35,21 @@ public:
     SearchRun(ResultServices& services, ResultView& view, WindowHandle host)
         : services_(services), view_(view), host_(host) {}
 
+    // whence: the offset of the page's first hit, 0 for the first page.
     SearchOutcome RunSearch(const std::string& formula, const ResultOptions& options,
-                            const std::vector<std::string>& keywordItems);
+                            const std::vector<std::string>& keywordItems, int whence);
 
 private:
     bool Validate(const std::string& formula);
     void ShowSearching(const std::string& formula, const std::vector<std::string>& keywordItems);
     bool RemoveResultFile(const std::string& resultFile);
-    std::string CommandLine(const std::string& formula, const ResultOptions& options,
+    std::string CommandLine(const std::string& formula, const ResultOptions& options, int whence,
                             const std::string& workDir, const std::string& resultFile);
     std::string IndexList(const std::string& workDir, bool namazu13) const;
     bool WriteNamazuConf(const std::string& workDir, const std::string& account);
     void RunAndWait(const std::string& commandLine, const std::string& workDir);
-    HitList ShowResultFile(const std::string& resultFile, const ResultOptions& options);
+    void ShowResultFile(const std::string& resultFile, const ResultOptions& options,
+                        SearchOutcome& outcome);
     TSettings& Settings() { return services_.Search.Store.Settings; }
 
     ResultServices& services_;

@@ -290,6 +290,41 @@ TEST_F(ResultWindowTest, AccountPathWithSpacesParenthesesAndSoNamesTheRealMails)
 // hits are coloured, N, N and P step between them, Enter shows the first in
 // Shift-JIS at its first body line, and Shift+Enter hands it to the host by
 // its mailbox-relative name.
+// More hits than a page holds: the pane says so, and Ctrl+N and the page
+// buttons fetch the pages beside it.
+TEST_F(ResultWindowTest, MoreHitsThanAPageAreFetchedPageByPage) {
+    GenerateAccount();
+    for (int n = 0; n < 22; ++n)
+        WriteBytes(account_ + "user001.box\\" + std::to_string(70 + n) + ".alm",
+                   Mail("penguin parade " + std::to_string(n)));
+    WriteSettings();
+    auto host = StartHost(L"menu:index menu:search");
+    HWND window = SearchWorkFolder(*host, L"penguin", kRunTimeoutMs);
+    ASSERT_NE(window, nullptr) << host->Output();
+    const std::string first = WaitForPane(window, "検索結果\r\n", kRunTimeoutMs);
+    EXPECT_NE(first.find("全 22 件中 1 - 20 件を表示 (Ctrl+N: 次の 2 件)"), std::string::npos)
+        << first;
+    EXPECT_TRUE(IsWindowVisible(Named(window, "btnNextPage")));
+    EXPECT_TRUE(IsWindowEnabled(Named(window, "btnNextPage")));
+    EXPECT_FALSE(IsWindowEnabled(Named(window, "btnPreviousPage")));
+
+    // The command line in the pane first, so that the new page is seen to come.
+    Press(window, "btnViewCommandLine");
+    WaitForPane(window, "WorkDir: ", kRunTimeoutMs);
+    PostMessageW(Named(window, "edtResult"), WM_CHAR, 0x0E, 0);
+    const std::string second = WaitForPane(window, "検索結果\r\n", kRunTimeoutMs);
+    EXPECT_NE(second.find("\r\n21. "), std::string::npos) << second;
+    EXPECT_NE(second.find("全 22 件中 21 - 22 件を表示 (Ctrl+P: 前の 20 件)"), std::string::npos);
+    Press(window, "btnViewCommandLine");
+    EXPECT_NE(WaitForPane(window, "WorkDir: ", kRunTimeoutMs).find(" --whence=20 "),
+              std::string::npos);
+    Press(window, "btnPreviousPage");
+    EXPECT_NE(WaitForPane(window, "検索結果\r\n", kRunTimeoutMs).find("\r\n1. "),
+              std::string::npos);
+    ui::CloseWindow(window);
+    EXPECT_TRUE(host->WaitForExit().has_value());
+}
+
 TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHost) {
     GenerateAccount();
     const std::string work = account_ + "user001.box\\";
@@ -359,6 +394,31 @@ TEST_F(ResultWindowTest, HitsAreColouredSteppedOpenedInShiftJisAndHandedToTheHos
         EXPECT_EQ(after > before, key == L' ') << before << " " << after;
         EXPECT_EQ(Caret(mail), SendMessageW(mail, EM_LINEINDEX, after, 0));
     }
+
+    // F3 and Shift+F3 step through the formula's words, which wear the
+    // mark's background; the decoded view shows the subject as it reads.
+    const COLORREF automatic = 0xFFFFFFFF;
+    const auto background = [&](int character) {
+        const CHARFORMAT2W format = ui::CharacterFormat(mail, character).value_or(CHARFORMAT2W{});
+        return format.dwEffects & CFE_AUTOBACKCOLOR ? automatic : format.crBackColor;
+    };
+    const int firstWord = static_cast<int>(shown.find(L"aquarium", body));
+    const int secondWord = static_cast<int>(shown.find(L"aquarium", firstWord + 1));
+    EXPECT_EQ(background(firstWord), RGB(255, 255, 0));
+    EXPECT_EQ(background(firstWord - 1), automatic);
+    SendMessageW(mail, EM_SETSEL, body + 1, body + 1);
+    for (int expected : {firstWord, secondWord}) {
+        SendMessageW(mail, WM_KEYDOWN, VK_F3, 0);
+        EXPECT_EQ(Caret(mail), expected);
+    }
+    ASSERT_TRUE(ui::SendWithShift(mail, WM_KEYDOWN, VK_F3, 0));
+    EXPECT_EQ(Caret(mail), firstWord);
+    ui::PickMenuCommand(window, IDM_CONVERT_DECODED);
+    const std::wstring decodedSubject =
+        L"Subject: " + (plan ? std::wstring(L"水族館の予定") : std::wstring(L"水族館の感想"));
+    EXPECT_TRUE(WaitUntil([&] {
+        return PaneCharacters(mail).find(decodedSubject) != std::wstring::npos;
+    })) << ShiftJisFromWide(PaneCharacters(mail));
 
     // Back in the list, a click beside the second title opens nothing, one
     // on its last character opens it, and P in the mail pane goes back.

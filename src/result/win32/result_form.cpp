@@ -34,6 +34,8 @@ const NamedControl kControls[] = {
     {IDC_RESULT_PREVIOUS, "btnPrevious"},
     {IDC_RESULT_NEXT, "btnNext"},
     {IDC_RESULT_MAIL_VIEW, "btnMailView"},
+    {IDC_RESULT_PREVIOUS_PAGE, "btnPreviousPage"},
+    {IDC_RESULT_NEXT_PAGE, "btnNextPage"},
     {IDC_RESULT_EDT_MAIL, "edtMail"},
     {IDC_RESULT_LABEL3, "Label3"},
     {IDC_RESULT_VIEW_COMMAND_LINE, "btnViewCommandLine"},
@@ -41,8 +43,10 @@ const NamedControl kControls[] = {
     {IDCANCEL, "btnClose"},
 };
 
-// The controls of each tab page, shown while their page is in front.
+// The controls of each tab page, shown while their page is in front; the
+// page buttons only while there are pages.
 const int kResultPage[] = {IDC_RESULT_EDT_RESULT, IDC_RESULT_LABEL2};
+const int kPageButtons[] = {IDC_RESULT_PREVIOUS_PAGE, IDC_RESULT_NEXT_PAGE};
 const int kMailPage[] = {IDC_RESULT_SUBJECT,   IDC_RESULT_PREVIOUS, IDC_RESULT_NEXT,
                          IDC_RESULT_MAIL_VIEW, IDC_RESULT_EDT_MAIL, IDC_RESULT_LABEL3};
 const int kMailButtons[] = {IDC_RESULT_PREVIOUS, IDC_RESULT_NEXT, IDC_RESULT_MAIL_VIEW};
@@ -51,6 +55,17 @@ const int kDesignClientWidth = 537;
 const int kDesignClientHeight = 337;
 const int kMinimumWidth = 450;
 const int kMinimumHeight = 300;
+
+// The conversion menu's radio items, in menu order.
+struct ConversionItem {
+    int Id;
+    MailConversion Conversion;
+};
+const ConversionItem kConversionItems[] = {
+    {IDM_CONVERT_JIS_TO_SJIS, MailConversion::JisToShiftJis},
+    {IDM_CONVERT_NONE, MailConversion::None},
+    {IDM_CONVERT_DECODED, MailConversion::Decoded},
+};
 
 const char kSortNoneHint[] = "指定しないときはスコア順に表示されます";
 
@@ -61,6 +76,9 @@ const UINT WM_APP_ACTIVATED = WM_APP + 1;
 // tmr: brings the window back over the host's once a mail went there.
 const UINT_PTR kReturnTimer = 1;
 const UINT kReturnIntervalMs = 200;
+
+const wchar_t kCtrlN = 0x0E;
+const wchar_t kCtrlP = 0x10;
 
 bool IsShiftDown() {
     return GetKeyState(VK_SHIFT) < 0;
@@ -130,9 +148,13 @@ public:
     void SetResultCaret(int32_t character) override {
         SetCaret(Item(IDC_RESULT_EDT_RESULT), character);
     }
+    void ShowPageButtons(bool previous, bool next) override;
     void ShowMailPage(const MailView& mail) override;
     bool IsMailPageInFront() override {
         return SendMessageW(Item(IDC_RESULT_PAGE), TCM_GETCURSEL, 0, 0) == 1;
+    }
+    void SetMailCaret(int32_t character) override {
+        SetCaret(Item(IDC_RESULT_EDT_MAIL), character);
     }
     void StartReturnTimer() override {
         SetTimer(Handle(), kReturnTimer, kReturnIntervalMs, nullptr);
@@ -182,6 +204,7 @@ private:
     std::vector<HFONT> fonts_;
     HintTooltips hints_;
     PaneCursor resultCursor_ = PaneCursor::Default;
+    bool showsPageButtons_ = false;
 };
 
 INT_PTR TfrmResult::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -346,9 +369,19 @@ void TfrmResult::OnCommand(int id, int code) {
     case IDC_RESULT_MAIL_VIEW:
         logic_.OpenInHost();
         break;
+    case IDC_RESULT_PREVIOUS_PAGE:
+        logic_.PreviousPageClick();
+        break;
+    case IDC_RESULT_NEXT_PAGE:
+        logic_.NextPageClick();
+        break;
     case IDM_CONVERT_JIS_TO_SJIS:
     case IDM_CONVERT_NONE:
-        logic_.ConvertClick(id == IDM_CONVERT_JIS_TO_SJIS);
+    case IDM_CONVERT_DECODED:
+        for (const ConversionItem& item : kConversionItems) {
+            if (item.Id == id)
+                logic_.ConvertClick(item.Conversion);
+        }
         break;
     case IDM_SETTING_FONT_RESULT:
         logic_.FontClick(FontTarget::Result);
@@ -395,9 +428,11 @@ void TfrmResult::OnInitMenuPopup(HMENU menu) {
                       (IsItemEnabled(item, namazu13) ? MFS_ENABLED : MFS_GRAYED);
         SetMenuItemInfoW(menu, static_cast<UINT>(id), FALSE, &info);
     }
-    const bool jis = logic_.ConvertsJis();
-    CheckMenuRadioItem(menu, IDM_CONVERT_JIS_TO_SJIS, IDM_CONVERT_NONE,
-                       jis ? IDM_CONVERT_JIS_TO_SJIS : IDM_CONVERT_NONE, MF_BYCOMMAND);
+    for (const ConversionItem& item : kConversionItems) {
+        if (item.Conversion == logic_.Conversion())
+            CheckMenuRadioItem(menu, IDM_CONVERT_JIS_TO_SJIS, IDM_CONVERT_DECODED, item.Id,
+                               MF_BYCOMMAND);
+    }
 }
 
 // Only mnuSortNone has a hint; it shows beside the item while it is selected.
@@ -438,6 +473,8 @@ void TfrmResult::ShowPage(int page) {
     SendMessageW(Item(IDC_RESULT_PAGE), TCM_SETCURSEL, page, 0);
     for (int id : kResultPage)
         ShowWindow(Item(id), page == 0 ? SW_SHOW : SW_HIDE);
+    for (int id : kPageButtons)
+        ShowWindow(Item(id), page == 0 && showsPageButtons_ ? SW_SHOW : SW_HIDE);
     for (int id : kMailPage)
         ShowWindow(Item(id), page == 1 ? SW_SHOW : SW_HIDE);
 }
@@ -478,8 +515,13 @@ void TfrmResult::Layout() {
     const int mailTop = area.top + subjectHeight;
     MoveWindow(Item(IDC_RESULT_EDT_RESULT), area.left, area.top, areaWidth, paneHeight, TRUE);
     MoveWindow(Item(IDC_RESULT_EDT_MAIL), area.left, mailTop, areaWidth, paneHeight, TRUE);
-    MoveWindow(Item(IDC_RESULT_LABEL2), area.left, area.top + paneHeight + 2, areaWidth,
-               labelHeight - 2, TRUE);
+    const int pageButton = 72;
+    const int pageButtonsLeft = area.right - 2 * pageButton;
+    MoveWindow(Item(IDC_RESULT_LABEL2), area.left, area.top + paneHeight + 2,
+               pageButtonsLeft - area.left, labelHeight - 2, TRUE);
+    for (int i = 0; i < 2; ++i)
+        MoveWindow(Item(kPageButtons[i]), pageButtonsLeft + i * pageButton, area.top + paneHeight,
+                   pageButton, labelHeight, TRUE);
     MoveWindow(Item(IDC_RESULT_LABEL3), area.left, mailTop + paneHeight + 2, areaWidth,
                labelHeight - 2, TRUE);
     const int glyph = subjectHeight - 2;
@@ -521,7 +563,7 @@ void TfrmResult::ShowMailPage(const MailView& mail) {
     UpdateWindow(subject);
     HWND pane = PaneForNewText(IDC_RESULT_EDT_MAIL);
     SetFocus(pane);
-    ::ShowPaneText(pane, mail.Text, {}, {}, mail.TopCharacter);
+    ::ShowPaneText(pane, mail.Text, {}, mail.Marks, mail.TopCharacter);
 }
 
 LRESULT CALLBACK TfrmResult::PaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam,
@@ -571,8 +613,18 @@ LRESULT TfrmResult::OnPaneMessage(HWND pane, UINT message, WPARAM wParam, LPARAM
     return DefSubclassProc(pane, message, wParam, lParam);
 }
 
+void TfrmResult::ShowPageButtons(bool previous, bool next) {
+    showsPageButtons_ = previous || next;
+    EnableWindow(Item(IDC_RESULT_PREVIOUS_PAGE), previous);
+    EnableWindow(Item(IDC_RESULT_NEXT_PAGE), next);
+    const bool inFront = !IsMailPageInFront();
+    for (int id : kPageButtons)
+        ShowWindow(Item(id), inFront && showsPageButtons_ ? SW_SHOW : SW_HIDE);
+}
+
 // Enter and Esc act here, as typed characters; their key presses are
-// swallowed so that the pane does not act on them as well.
+// swallowed so that the pane does not act on them as well. Ctrl+N and
+// Ctrl+P arrive as their control characters.
 bool TfrmResult::OnResultKey(wchar_t key) {
     const int32_t caret = CaretPosition(Item(IDC_RESULT_EDT_RESULT));
     switch (key) {
@@ -587,6 +639,12 @@ bool TfrmResult::OnResultKey(wchar_t key) {
     case L'P':
         logic_.edtResultPreviousHit(caret);
         return true;
+    case kCtrlN:
+        logic_.NextPageClick();
+        return true;
+    case kCtrlP:
+        logic_.PreviousPageClick();
+        return true;
     case 0x1B:
         FormClose();
         return true;
@@ -600,6 +658,14 @@ bool TfrmResult::OnResultKey(wchar_t key) {
 bool TfrmResult::OnMailKeyDown(WPARAM key) {
     if (key == VK_RETURN && IsShiftDown()) {
         logic_.OpenInHost();
+        return true;
+    }
+    if (key == VK_F3) {
+        const int32_t caret = CaretPosition(Item(IDC_RESULT_EDT_MAIL));
+        if (IsShiftDown())
+            logic_.edtMailPreviousMark(caret);
+        else
+            logic_.edtMailNextMark(caret);
         return true;
     }
     return key == VK_BACK || key == VK_RETURN || key == VK_ESCAPE;

@@ -18,6 +18,8 @@
 #define IDC_RESULT_PREVIOUS 4012
 #define IDC_RESULT_NEXT 4013
 #define IDC_RESULT_MAIL_VIEW 4014
+#define IDC_RESULT_PREVIOUS_PAGE 4015
+#define IDC_RESULT_NEXT_PAGE 4016
 
 // The menu bar. The option items are IDM_OPTION_FIRST plus their place in
 // the OptionItem enumeration, from mnuSortEarlier to mnuSettingSaveSize.
@@ -48,3 +50,4 @@
 #define IDM_SETTING_FONT_MAIL 4133
 #define IDM_HELP_NAMAZU 4134
 #define IDM_HELP_ABOUT 4135
+#define IDM_CONVERT_DECODED 4136

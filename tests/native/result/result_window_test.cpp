@@ -49,6 +49,9 @@ public:
     std::vector<PaneFont> FontPresets;
     std::vector<std::string> Subjects; // of the mails shown
     bool MailPageInFront = false;
+    std::pair<bool, bool> PageButtons; // previous, next
+    MailView Mail;                     // the last one shown
+    int32_t MailCaret = -1;
     bool ReturnTimerStarted = false;
     bool Closed = false;
 
@@ -64,10 +67,13 @@ public:
     void ShowPaneText(const std::string& text) override { PaneTexts.push_back(text); }
     void ShowResult(const RenderedResult& result) override { PaneTexts.push_back(result.Text); }
     void SetResultCaret(int32_t) override {}
+    void ShowPageButtons(bool previous, bool next) override { PageButtons = {previous, next}; }
     void ShowMailPage(const MailView& mail) override {
         MailPageInFront = true;
         Subjects.push_back(mail.Subject);
+        Mail = mail;
     }
+    void SetMailCaret(int32_t character) override { MailCaret = character; }
     bool IsMailPageInFront() override { return MailPageInFront; }
     void StartReturnTimer() override { ReturnTimerStarted = true; }
     void CloseWindow() override { Closed = true; }
@@ -354,9 +360,9 @@ TEST_F(ResultWindowTest, ClickedHitOpensReloadsOnlyInFrontAndGoesToTheHostWithOr
     EXPECT_TRUE(View.Subjects.empty()) << "a drag and a click beside the hits open nothing";
     window.edtResultMouseUp(PaneCursor::HandPoint, false, titleEnd);
     EXPECT_EQ(View.Subjects, (std::vector<std::string>{"2. 表計算の予算"}));
-    window.ConvertClick(false);
+    window.ConvertClick(MailConversion::None);
     View.MailPageInFront = false;
-    window.ConvertClick(true);
+    window.ConvertClick(MailConversion::JisToShiftJis);
     EXPECT_EQ(View.Subjects.size(), 2u) << "reloaded only while the mail page is in front";
 
     window.OpenInHost();
@@ -384,6 +390,67 @@ TEST_F(ResultWindowTest, EachWindowStepsThroughItsOwnHits) {
     next.FormActivate();
     next.btnNextClick();
     EXPECT_EQ(nextView.Subjects, (std::vector<std::string>{"2. 表計算の予算"}));
+}
+
+// Namazu's result text for hits first to last of total.
+std::string ResultPageText(int first, int last, int total) {
+    return "検索式にマッチする " + std::to_string(total) + " 個の文書が見つかりました。\n\n" +
+           std::to_string(first) + ". a (score: 1)\n\n現在のリスト: " + std::to_string(first) +
+           " - " + std::to_string(last) + "\n";
+}
+
+TEST_F(ResultWindowTest, MoreHitsThanAPageAreReachedPageByPage) {
+    const std::string first = ResultPageText(1, 20, 45), second = ResultPageText(21, 40, 45);
+    Runner.Output = first.c_str();
+    Open("");
+    State.SearchTargets = {0};
+    State.SearchFormula = "予算";
+    window.FormActivate();
+    EXPECT_EQ(View.PageButtons, std::make_pair(false, true));
+    EXPECT_NE(View.PaneTexts.back().find("全 45 件中 1 - 20 件を表示 (Ctrl+N: 次の 20 件)"),
+              std::string::npos);
+    window.PreviousPageClick();
+    Runner.Output = second.c_str();
+    window.NextPageClick();
+    Runner.Output = first.c_str();
+    window.PreviousPageClick();
+    ASSERT_EQ(Runner.Calls.size(), 3u) << "no page before the first";
+    std::string secondPage = Runner.Calls[0].CommandLine;
+    secondPage.insert(secondPage.find(" --output"), " --whence=20");
+    EXPECT_EQ(Runner.Calls[1].CommandLine, secondPage);
+    EXPECT_EQ(Runner.Calls[2].CommandLine, Runner.Calls[0].CommandLine);
+    window.btnViewCommandLineClick();
+    EXPECT_EQ(View.Clipboard, Runner.Calls[2].CommandLine);
+
+    Runner.Output = ResultPageText(1, 20, 20).c_str();
+    window.btnSearchClick();
+    EXPECT_EQ(View.PageButtons, std::make_pair(false, false)) << "one page has no pages beside it";
+}
+
+TEST_F(ResultWindowTest, TheMailPaneMarksTheFormulasWordsAndDecodesOnRequest) {
+    const std::string result = Namazu20Result("\n");
+    Runner.Output = result.c_str();
+    Files.Files["C:\\al\\acc\\inbox.box\\3.alm"] =
+        "Subject: =?UTF-8?B?5LqI566X?=\r\n\r\n予算 and 予算\r\n";
+    Open("");
+    State.SearchTargets = {0, 1};
+    State.SearchFormula = "予算 not 会議";
+    window.FormActivate();
+    window.ShowMail(1);
+    ASSERT_EQ(View.Mail.MarkStarts, (std::vector<int32_t>{31, 38}));
+    window.edtMailNextMark(View.Mail.TopCharacter);
+    EXPECT_EQ(View.MailCaret, 38);
+    window.edtMailPreviousMark(38);
+    EXPECT_EQ(View.MailCaret, 31);
+
+    View.MailPageInFront = true;
+    window.ConvertClick(MailConversion::Decoded);
+    EXPECT_EQ(View.Mail.Text.substr(0, 15), "Subject: 予算\r\n");
+    EXPECT_EQ(View.Mail.MarkStarts.front(), 9) << "the decoded subject is marked too";
+
+    window.OptionItemClick(OptionItem::SettingColor);
+    window.ShowMail(1);
+    EXPECT_TRUE(View.Mail.Marks.empty()) << "without colours nothing is marked";
 }
 
 } // namespace
