@@ -2,7 +2,7 @@
 // Shift-JIS, each run starting on what a lead byte makes a trail byte, at
 // 100 KB and 400 KB. Linear work takes about 4 times as long for the larger
 // title, quadratic work about 16 times.
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 
 #include <algorithm>
 #include <chrono>

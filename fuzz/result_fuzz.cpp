@@ -2,7 +2,7 @@
 // hit and colour lies inside the pane text, the click maps agree with each
 // other, and byte offsets and RichEdit positions map back and forth.
 #include "fuzz_support.h"
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 
 namespace {
 

@@ -46,8 +46,8 @@ std::string MailboxRelativeName(const std::string& mailPath, const std::string& 
     return WithoutExtension(mailPath.substr(std::min(mailbox.size(), mailPath.size())));
 }
 
-std::optional<MailView> MailPreview::ShowMail(int index, MailConversion conversion,
-                                              const std::vector<FormulaTerm>& terms) {
+std::optional<MailView> MailPreview::SelectMail(int index, MailConversion conversion,
+                                                const std::vector<FormulaTerm>& terms) {
     if (index < 0 || index >= hits_.HitCount())
         return std::nullopt;
     const TClickableInfo& hit = hits_.Clickables[static_cast<size_t>(index)];

@@ -5,7 +5,7 @@
 #include "platform/host_api.h"
 #include "platform/user_interface.h"
 #include "result/formula_terms.h"
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 #include "result/word_marks.h"
 #include "settings/settings_record.h"
 
@@ -58,11 +58,11 @@ public:
                 MailSelection& selection)
         : files_(files), host_(host), ui_(ui), hits_(hits), selection_(selection) {}
 
-    // The view of hit index, its terms marked; nothing when there is no such
-    // hit. A file that cannot be read is reported and gives an empty text,
-    // and the hit is still the current one.
-    std::optional<MailView> ShowMail(int index, MailConversion conversion,
-                                     const std::vector<FormulaTerm>& terms);
+    // Makes hit index the current one and gives its view, the terms marked;
+    // nothing when there is no such hit. A file that cannot be read is
+    // reported and gives an empty text, and the hit is still the current one.
+    std::optional<MailView> SelectMail(int index, MailConversion conversion,
+                                       const std::vector<FormulaTerm>& terms);
 
     // Hands the current mail to the host; true when the result window is
     // to close, false when it is to come back whenever the host's window

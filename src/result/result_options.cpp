@@ -134,7 +134,7 @@ bool IsItemChecked(const ResultOptions& options, OptionItem item) {
         return !options.ContentsOff;
     case OptionItem::ContentsOff:
         return options.ContentsOff;
-    case OptionItem::SettingColor:
+    case OptionItem::SettingNoColour:
         return options.NoColour;
     case OptionItem::SettingSavePosition:
         return options.SavePosition;
@@ -186,7 +186,7 @@ void ClickOptionItem(OptionItem item, bool namazu13, ResultOptions& options, TSe
         options.ContentsOff = item == OptionItem::ContentsOff;
         settings.ShowContents = options.ContentsOff ? "0" : "1";
         break;
-    case OptionItem::SettingColor:
+    case OptionItem::SettingNoColour:
         options.NoColour = !options.NoColour;
         settings.Color = options.NoColour ? "0" : "1";
         break;

@@ -28,7 +28,7 @@ enum class OptionItem {
     ListCountFifty,
     ListCountHundred,
     ListCountAll,
-    SettingColor,
+    SettingNoColour,
     SettingSavePosition,
     SettingSaveSize,
 };

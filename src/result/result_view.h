@@ -2,7 +2,7 @@
 
 #include "platform/handles.h"
 #include "result/mail_preview.h"
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 
 #include <cstdint>
 

@@ -15,14 +15,6 @@ namespace {
 const char kDefaultFontName[] = "ＭＳ Ｐゴシック";
 const int kDefaultFontSize = 9;
 
-PaneFont StoredFont(const std::string& name, const std::string& size, const std::string& bold) {
-    PaneFont font;
-    font.Name = name.empty() ? kDefaultFontName : name;
-    font.Size = IntegerOr(size, kDefaultFontSize);
-    font.Bold = bold == "1";
-    return font;
-}
-
 struct FontKeys {
     std::string TSettings::*Name;
     std::string TSettings::*Size;
@@ -35,6 +27,27 @@ FontKeys KeysOf(FontTarget target) {
     return {&TSettings::FontNameMail, &TSettings::FontSizeMail, &TSettings::FontBoldMail};
 }
 
+// A pane's font as the settings hold it; nothing when its size is no integer.
+std::optional<PaneFont> SettingsFont(const TSettings& settings, FontTarget target) {
+    const FontKeys keys = KeysOf(target);
+    const std::optional<int> size = ParseInteger(settings.*keys.Size);
+    if (!size)
+        return std::nullopt;
+    return PaneFont{settings.*keys.Name, *size, settings.*keys.Bold == "1"};
+}
+
+// The font a pane opens with: the stored one, the default face for none,
+// the default size for one that is no integer.
+PaneFont OpeningFont(const TSettings& settings, FontTarget target) {
+    const FontKeys keys = KeysOf(target);
+    PaneFont font =
+        SettingsFont(settings, target)
+            .value_or(PaneFont{settings.*keys.Name, kDefaultFontSize, settings.*keys.Bold == "1"});
+    if (font.Name.empty())
+        font.Name = kDefaultFontName;
+    return font;
+}
+
 } // namespace
 
 bool ResultWindow::IsNamazu13() const {
@@ -44,9 +57,8 @@ bool ResultWindow::IsNamazu13() const {
 void ResultWindow::FormCreate() {
     const TSettings& settings = Settings();
     options_ = ResultOptionsFromSettings(settings);
-    resultFont_ =
-        StoredFont(settings.FontNameResult, settings.FontSizeResult, settings.FontBoldResult);
-    mailFont_ = StoredFont(settings.FontNameMail, settings.FontSizeMail, settings.FontBoldMail);
+    resultFont_ = OpeningFont(settings, FontTarget::Result);
+    mailFont_ = OpeningFont(settings, FontTarget::Mail);
     keywordItems_ = FormulaHistoryItems(settings);
     view_.ShowKeywordItems(keywordItems_);
     showsCommandLine_ = settings.ConfirmCommandLine == "1";
@@ -150,15 +162,14 @@ void ResultWindow::OptionItemClick(OptionItem item) {
 void ResultWindow::FontClick(FontTarget target) {
     const FontKeys keys = KeysOf(target);
     TSettings& settings = Settings();
-    const std::optional<int> size = ParseInteger(settings.*keys.Size);
-    if (!size)
+    std::optional<PaneFont> font = SettingsFont(settings, target);
+    if (!font)
         throw PluginError("'" + settings.*keys.Size + "' は有効な整数値ではありません。");
-    PaneFont font{settings.*keys.Name, *size, settings.*keys.Bold == "1"};
-    if (!view_.PickFont(font))
+    if (!view_.PickFont(*font))
         return;
-    settings.*keys.Name = font.Name;
-    settings.*keys.Size = std::to_string(font.Size);
-    settings.*keys.Bold = font.Bold ? "1" : "0";
+    settings.*keys.Name = font->Name;
+    settings.*keys.Size = std::to_string(font->Size);
+    settings.*keys.Bold = font->Bold ? "1" : "0";
     services_.Ui.ShowInformation(view_.Window(), "tarnwick for Namazu",
                                  "フォントの設定は次回ウィンドウを開いたときから有効です。");
 }
@@ -196,7 +207,7 @@ void ResultWindow::ShowMail(int index) {
     const std::vector<FormulaTerm> terms = options_.NoColour
                                                ? std::vector<FormulaTerm>()
                                                : FormulaTerms(services_.Search.SearchFormula);
-    if (const std::optional<MailView> mail = preview_.ShowMail(index, conversion_, terms)) {
+    if (const std::optional<MailView> mail = preview_.SelectMail(index, conversion_, terms)) {
         markStarts_ = mail->MarkStarts;
         view_.ShowMailPage(*mail);
     }

@@ -3,7 +3,7 @@
 #include "result/formula_history.h"
 #include "result/namazu_command_line.h"
 #include "result/namazu_conf.h"
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 #include "search/search_text.h"
 #include "settings/profile_file.h"
 

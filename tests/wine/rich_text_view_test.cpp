@@ -1,7 +1,7 @@
 #include "platform/win32/control_names.h"
 #include "platform/win32/rich_text_view.h"
 #include "result/formula_terms.h"
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 #include "result/rich_text_document.h"
 #include "result/word_marks.h"
 #include "text/win32/text_encoding.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 #include "result/word_marks.h"
 
 #include <windows.h>

@@ -36,7 +36,7 @@ TEST_F(MailPreviewTest, JisMailIsConvertedAndOpensAtItsFirstBodyLineAndAMissingO
     // "Subject: 会議", two empty lines and the body "予定", in JIS.
     files_.Files["C:\\al\\acc\\inbox.box\\1.alm"] =
         "Subject: \x1b$B2q5D\x1b(B\n\n\n\x1b$BM=Dj\x1b(B\nbye\n";
-    const std::optional<MailView> view = preview_.ShowMail(0, MailConversion::JisToShiftJis, {});
+    const std::optional<MailView> view = preview_.SelectMail(0, MailConversion::JisToShiftJis, {});
     ASSERT_TRUE(view);
     EXPECT_EQ(view->Text, "Subject: 会議\r\n\r\n\r\n予定\r\nbye\r\n");
     EXPECT_EQ(view->TopCharacter, 14);
@@ -44,18 +44,19 @@ TEST_F(MailPreviewTest, JisMailIsConvertedAndOpensAtItsFirstBodyLineAndAMissingO
 
     // Shift-JIS already: not handed to the converter.
     files_.Files["C:\\al\\acc\\inbox.box\\1.alm"] = "Subject: \x82\xa0\n\n";
-    EXPECT_EQ(preview_.ShowMail(0, MailConversion::JisToShiftJis, {})->Text,
+    EXPECT_EQ(preview_.SelectMail(0, MailConversion::JisToShiftJis, {})->Text,
               "Subject: \x82\xa0\r\n\r\n");
     EXPECT_EQ(host_.Conversions, 1);
-    EXPECT_EQ(preview_.ShowMail(0, MailConversion::None, {})->TopCharacter, 12);
+    EXPECT_EQ(preview_.SelectMail(0, MailConversion::None, {})->TopCharacter, 12);
     EXPECT_EQ(BodyLine({"a", "b"}), 0u);
 
     // Unreadable: reported, an empty text, and still the current hit.
-    const std::optional<MailView> missing = preview_.ShowMail(1, MailConversion::JisToShiftJis, {});
+    const std::optional<MailView> missing =
+        preview_.SelectMail(1, MailConversion::JisToShiftJis, {});
     EXPECT_EQ(missing->Text + missing->Subject, "2. 表");
     ASSERT_EQ(ui_.Boxes.size(), 1u);
     EXPECT_EQ(ui_.Boxes[0].Text, "C:\\al\\acc\\gone.alm を開けません");
-    EXPECT_FALSE(preview_.ShowMail(2, MailConversion::JisToShiftJis, {}));
+    EXPECT_FALSE(preview_.SelectMail(2, MailConversion::JisToShiftJis, {}));
     EXPECT_EQ(selection_.CurrentIndex, 1);
     EXPECT_EQ(selection_.CurrentMailPath, "C:\\al\\acc\\gone.alm");
 }
@@ -70,7 +71,7 @@ TEST_F(MailPreviewTest, TheHostOpensTheMailboxRelativeNameWithoutExtension) {
         EXPECT_EQ(MailboxRelativeName(c[0], c[1]), c[2]) << c[0];
     TSettings settings;
     host_.Mailbox = "C:\\al\\";
-    preview_.ShowMail(1, MailConversion::None, {});
+    preview_.SelectMail(1, MailConversion::None, {});
     EXPECT_FALSE(preview_.OpenInHost(nullptr, settings));
     settings.CloseOnMailView = "1";
     EXPECT_TRUE(preview_.OpenInHost(nullptr, settings));

@@ -1,6 +1,6 @@
 #include "result/namazu_samples.h"
-#include "result/result_list.h"
 #include "result/result_page.h"
+#include "result/result_rendering.h"
 
 #include <gtest/gtest.h>
 

@@ -184,8 +184,8 @@ TEST_F(ResultWindowTest, MenuClicksStoreTheirValuesAndSearchOnlyWhenAsked) {
         {OptionItem::ListCountTwenty, &TSettings::ListCount, "20"},
         {OptionItem::ContentsOff, &TSettings::ShowContents, "0"},
         {OptionItem::ContentsOn, &TSettings::ShowContents, "1"},
-        {OptionItem::SettingColor, &TSettings::Color, "1"},
-        {OptionItem::SettingColor, &TSettings::Color, "0"},
+        {OptionItem::SettingNoColour, &TSettings::Color, "1"},
+        {OptionItem::SettingNoColour, &TSettings::Color, "0"},
     };
     Open("[Result]\r\nSearchOnChangeSettings=0\r\nColor=0\r\n");
     for (const Row& row : rows) {
@@ -448,7 +448,7 @@ TEST_F(ResultWindowTest, TheMailPaneMarksTheFormulasWordsAndDecodesOnRequest) {
     EXPECT_EQ(View.Mail.Text.substr(0, 15), "Subject: 予算\r\n");
     EXPECT_EQ(View.Mail.MarkStarts.front(), 9) << "the decoded subject is marked too";
 
-    window.OptionItemClick(OptionItem::SettingColor);
+    window.OptionItemClick(OptionItem::SettingNoColour);
     window.ShowMail(1);
     EXPECT_TRUE(View.Mail.Marks.empty()) << "without colours nothing is marked";
 }

@@ -2,7 +2,7 @@
 // titles, the hit blocks, both click maps and the position map, and compares
 // it with splitting the same bytes into lines and nothing more.
 #include "generated_result.h"
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 
 #include "catalogue/path_utilities.h"
 #include "platform/plugin_error.h"

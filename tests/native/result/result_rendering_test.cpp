@@ -1,5 +1,5 @@
 #include "result/namazu_samples.h"
-#include "result/result_list.h"
+#include "result/result_rendering.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ size_t MarkedBytes(const HitList& hits) {
 
 // One title for two count lines: the second keeps Namazu's text. The
 // header stands on the fourth line, the last one looked at.
-TEST(ResultListTest, Namazu20ResultIsRenamedAndMarkedAlikeWithLfAndCrLf) {
+TEST(ResultRenderingTest, Namazu20ResultIsRenamedAndMarkedAlikeWithLfAndCrLf) {
     HitList crLfHits, hits;
     RenderOptions options;
     options.RenameToFolderName = true;
@@ -58,7 +58,7 @@ TEST(ResultListTest, Namazu20ResultIsRenamedAndMarkedAlikeWithLfAndCrLf) {
         << "a header on the fifth line";
 }
 
-TEST(ResultListTest, UriRulesDifferByVersionAndFaultyBlocksLeaveEmptyRanges) {
+TEST(ResultRenderingTest, UriRulesDifferByVersionAndFaultyBlocksLeaveEmptyRanges) {
     struct Case {
         const char* block; // after a first line
         bool footer;       // Namazu's footer follows
