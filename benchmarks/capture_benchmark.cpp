@@ -39,8 +39,8 @@ public:
     void Refresh() override {
         Timed([&] { view_->Refresh(); });
     }
-    int BusyMark() const override { return mark_; }
-    void SetBusyMark(int mark) override { mark_ = mark; }
+    bool IsCapturing() const override { return capturing_; }
+    void SetCapturing(bool capturing) override { capturing_ = capturing; }
 
 private:
     template <typename Work> void Timed(Work work) {
@@ -52,7 +52,7 @@ private:
     }
 
     ConsoleTextView* view_;
-    int mark_ = 1;
+    bool capturing_ = false;
 };
 
 std::string ChildCommand() {

@@ -57,7 +57,7 @@ std::unique_ptr<RunningProcess> ConsoleCommandRunner::Start(const std::string& c
 
 ProgramEnd ConsoleCommandRunner::Capture(const std::string& commandLine, const std::string& workDir,
                                          ConsoleTextView& view, const StopRequest& stop) {
-    view.SetBusyMark(0);
+    view.SetCapturing(true);
     if (view.HoldsText())
         view.AppendText(kCaptureSeparator);
     view.AppendText(CaptureHeader(workDir, commandLine));
@@ -73,7 +73,7 @@ ProgramEnd ConsoleCommandRunner::Capture(const std::string& commandLine, const s
         if (!end.Stopped)
             end.ExitCode = code;
     }
-    view.SetBusyMark(1);
+    view.SetCapturing(false);
     return end;
 }
 

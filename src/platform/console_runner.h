@@ -21,9 +21,9 @@ public:
     // Caret at the end, scrolled into view, and the view repainted.
     virtual void ShowEnd() = 0;
     virtual void Refresh() = 0;
-    // 0 while a capture runs into the view, 1 otherwise.
-    virtual int BusyMark() const = 0;
-    virtual void SetBusyMark(int mark) = 0;
+    // True while a capture runs into the view; the window cannot close then.
+    virtual bool IsCapturing() const = 0;
+    virtual void SetCapturing(bool capturing) = 0;
 };
 
 // A console output window opened for one run, with the view its capture

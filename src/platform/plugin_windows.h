@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/handles.h"
+#include "platform/search_dialog_end.h"
 
 // The plug-in's modal windows, each opened for a host window. A window that
 // cannot be opened throws PluginError.
@@ -9,9 +10,8 @@ public:
     virtual ~PluginWindows() = default;
 
     virtual void ShowIndexDialog(WindowHandle host) = 0;
-    // 1 when the user started a search, 2 when cancelled.
-    virtual int ShowSearchDialog(WindowHandle host) = 0;
-    virtual int ShowResultWindow(WindowHandle host) = 0;
+    virtual SearchDialogEnd ShowSearchDialog(WindowHandle host) = 0;
+    virtual void ShowResultWindow(WindowHandle host) = 0;
     virtual void ShowSettingsDialog(WindowHandle host) = 0;
     virtual void ShowAboutBox(WindowHandle host) = 0;
 };

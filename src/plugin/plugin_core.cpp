@@ -20,6 +20,13 @@ std::string NextMailCount(const std::string& count) {
     return std::to_string(current == INT_MAX ? current : current + 1);
 }
 
+// The host reads nothing into the search command's value; these are the
+// values it has always been given. A dialog that cannot open gives 0, from
+// the failure shield.
+int SearchCommandValue(SearchDialogEnd end) {
+    return end == SearchDialogEnd::Cancel ? 1 : 2;
+}
+
 } // namespace
 
 PluginCore::PluginCore(PluginState& state, HostApi& host, HostMenu& menu, UserInterface& ui,
@@ -111,8 +118,8 @@ int PluginCore::IndexingMenuProc(WindowHandle window) {
 int PluginCore::SearchMenuProc(WindowHandle window) {
     state_.SearchFormula.clear();
     state_.SearchTargets.clear();
-    const int result = windows_.ShowSearchDialog(window);
-    if (result == 1)
-        return windows_.ShowResultWindow(window);
-    return result - 1;
+    const SearchDialogEnd end = windows_.ShowSearchDialog(window);
+    if (end == SearchDialogEnd::Search)
+        windows_.ShowResultWindow(window);
+    return SearchCommandValue(end);
 }

@@ -55,5 +55,5 @@ void RunOptionHelp(ConsoleRunner& runner, ConsoleTextView& view,
                    const std::vector<ConsoleCommand>& commands) {
     for (const ConsoleCommand& command : commands)
         runner.RunConsoleCommand(command.CommandLine, command.WorkDir, rmCapture, &view);
-    view.SetBusyMark(1);
+    view.SetCapturing(false);
 }

@@ -95,41 +95,41 @@ TEST_F(ConsoleRunnerTest, ShowsEachLineOfABurstWithoutTrailingBlanks) {
     EXPECT_EQ(Run(command, rmCapture), nullptr);
 
     EXPECT_EQ(ViewText(), Header(command) + "a\nb\n");
-    EXPECT_EQ(window.edt().BusyMark(), 1);
+    EXPECT_FALSE(window.edt().IsCapturing());
     EXPECT_TRUE(ui.Messages.empty());
 }
 
 TEST_F(ConsoleRunnerTest, ShowsTextAfterTheLastLineFeedOnlyWhenTheProgramEnds) {
     const std::string command = ChildCommand("write \"one\\ntw\" sleep 2500 write o");
     std::string seenWhileRunning;
-    int busyWhileRunning = -1;
+    bool capturingWhileRunning = false;
     AtMilliseconds(1200, [&] {
         seenWhileRunning = ViewText();
-        busyWhileRunning = window.edt().BusyMark();
+        capturingWhileRunning = window.edt().IsCapturing();
     });
 
     Run(command, rmCapture);
 
     EXPECT_EQ(seenWhileRunning, Header(command) + "one\n");
-    EXPECT_EQ(busyWhileRunning, 0);
+    EXPECT_TRUE(capturingWhileRunning);
     EXPECT_EQ(ViewText(), Header(command) + "one\ntwo\n");
 }
 
 TEST_F(ConsoleRunnerTest, StaysResponsiveWhileAProgramWritesNothing) {
     const std::string command = ChildCommand("sleep 1500");
     bool handledWhileRunning = false;
-    int busyWhileRunning = -1;
+    bool capturingWhileRunning = false;
     AtMilliseconds(500, [&] {
         handledWhileRunning = true;
-        busyWhileRunning = window.edt().BusyMark();
+        capturingWhileRunning = window.edt().IsCapturing();
     });
 
     EXPECT_EQ(Run(command, rmCapture), nullptr);
 
     EXPECT_TRUE(handledWhileRunning);
-    EXPECT_EQ(busyWhileRunning, 0);
+    EXPECT_TRUE(capturingWhileRunning);
     EXPECT_EQ(ViewText(), Header(command));
-    EXPECT_EQ(window.edt().BusyMark(), 1);
+    EXPECT_FALSE(window.edt().IsCapturing());
     EXPECT_TRUE(ui.Messages.empty());
 }
 
@@ -182,7 +182,7 @@ TEST_F(ConsoleRunnerTest, ReportsAProgramThatCannotStartInCaptureMode) {
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_EQ(ui.Messages[0], "コマンドの実行に失敗しました。\n" + command + "\nエラーコード： 2");
     EXPECT_EQ(ViewText(), Header(command));
-    EXPECT_EQ(window.edt().BusyMark(), 1);
+    EXPECT_FALSE(window.edt().IsCapturing());
 }
 
 TEST_F(ConsoleRunnerTest, ReportsAProgramThatCannotStartInTheOtherModes) {
@@ -277,7 +277,7 @@ TEST_F(ConsoleRunnerTest, SurvivesAProgramThatNeverEndsALine) {
 
     const std::string kept(ConsoleOutputSplitter::kLongestPendingLine, 'x');
     EXPECT_EQ(ViewText(), Header(command) + kept + "\n");
-    EXPECT_EQ(window.edt().BusyMark(), 1);
+    EXPECT_FALSE(window.edt().IsCapturing());
 }
 
 class ConsoleWindowTest : public ConsoleRunnerTest {};

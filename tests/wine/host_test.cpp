@@ -1,4 +1,5 @@
 // The substitute host as the plug-in and the end-to-end tests rely on it.
+#include "plugin/host_callback_names.h"
 #include "sample_account.h"
 #include "text/win32/text_encoding.h"
 #include "ui_automation.h"
@@ -14,32 +15,6 @@
 
 namespace {
 
-const char* const HostCallbacks[] = {
-    "_APARegistCallback@8",
-    "_APASetTimer@12",
-    "_APAKillTimer@4",
-    "_APAGetMailbox@0",
-    "_APAGetAccount@4",
-    "_APAImportFile@12",
-    "_APAMoveMail@8",
-    "_APAMarkMail@12",
-    "_APADeleteMail@4",
-    "_APAFolderGetCurrentFolder@4",
-    "_APAFolderGetCurrentEntry@4",
-    "_APAFolderGetSelectEntry@8",
-    "_APAFolderOpenMail@12",
-    "_APASendGetText@8",
-    "_APASendGetHeader@4",
-    "_APASendSetText@8",
-    "_APASendSetHeader@8",
-    "_APAViewGetText@4",
-    "_APAViewGetHeader@4",
-    "_APAViewSetText@8",
-    "_APAViewGetPath@4",
-    "_APASjisToJis@12",
-    "_APAJisToSjis@12",
-};
-
 std::wstring HostPath() {
     return ui::ProgramDirectory() + L"Almail.exe";
 }
@@ -47,12 +22,12 @@ std::wstring LackingHostPath() {
     return ui::ProgramDirectory() + L"lacking\\Almail.exe";
 }
 
-// The names among HostCallbacks that the program does not export.
+// The names among kHostCallbackNames that the program does not export.
 std::vector<std::string> MissingCallbacks(const std::wstring& program) {
     HMODULE module = LoadLibraryExW(program.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     EXPECT_NE(module, nullptr) << ShiftJisFromWide(program);
     std::vector<std::string> missing;
-    for (const char* name : HostCallbacks) {
+    for (const char* name : kHostCallbackNames) {
         if (!module || !GetProcAddress(module, name)) {
             missing.push_back(name);
         }

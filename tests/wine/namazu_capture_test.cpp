@@ -60,7 +60,7 @@ TEST_F(NamazuCaptureTest, IndexesAFolderInCaptureModeAndFindsAJapaneseWord) {
                               AccountReplaceCode(account.Directory()) + "\" .";
     EXPECT_EQ(runner.RunConsoleCommand(mknmz, folder, rmCapture, &window.edt()), nullptr);
     EXPECT_TRUE(ui.Messages.empty());
-    EXPECT_EQ(window.edt().BusyMark(), 1);
+    EXPECT_FALSE(window.edt().IsCapturing());
     const std::string shown = ViewText(window.Handle());
     EXPECT_EQ(shown.find("WorkDir: " + folder), 0u) << shown;
     EXPECT_NE(shown.find("account/user001.box/1.alm"), std::string::npos) << shown;

@@ -63,7 +63,7 @@ void TfrmWindow::FormCreate() {
 }
 
 void TfrmWindow::FormCloseQuery() {
-    if (view_.BusyMark() == 1)
+    if (!view_.IsCapturing())
         DestroyWindow(Handle());
 }
 

@@ -15,12 +15,12 @@ public:
     void AppendText(const std::string& text) override;
     void ShowEnd() override;
     void Refresh() override;
-    int BusyMark() const override { return busyMark_; }
-    void SetBusyMark(int mark) override { busyMark_ = mark; }
+    bool IsCapturing() const override { return capturing_; }
+    void SetCapturing(bool capturing) override { capturing_ = capturing; }
 
 private:
     void MoveCaretToEnd();
 
     HWND edit_ = nullptr;
-    int busyMark_ = 1;
+    bool capturing_ = false;
 };

@@ -1,36 +1,11 @@
 #include "plugin/win32/win32_host_api.h"
 
+#include "plugin/host_callback_names.h"
+
 #include <map>
 #include <vector>
 
 namespace {
-
-// Every callback the host exports, in the order they are bound.
-const char* const kHostFunctions[] = {
-    "_APARegistCallback@8",
-    "_APASetTimer@12",
-    "_APAKillTimer@4",
-    "_APAGetMailbox@0",
-    "_APAGetAccount@4",
-    "_APAImportFile@12",
-    "_APAMoveMail@8",
-    "_APAMarkMail@12",
-    "_APADeleteMail@4",
-    "_APAFolderGetCurrentFolder@4",
-    "_APAFolderGetCurrentEntry@4",
-    "_APAFolderGetSelectEntry@8",
-    "_APAFolderOpenMail@12",
-    "_APASendGetText@8",
-    "_APASendGetHeader@4",
-    "_APASendSetText@8",
-    "_APASendSetHeader@8",
-    "_APAViewGetText@4",
-    "_APAViewGetHeader@4",
-    "_APAViewSetText@8",
-    "_APAViewGetPath@4",
-    "_APASjisToJis@12",
-    "_APAJisToSjis@12",
-};
 
 template <typename Function> Function As(FARPROC address) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
@@ -52,7 +27,7 @@ bool Win32HostApi::Bind() {
     if (module == nullptr)
         return false;
     std::map<std::string, FARPROC> found;
-    for (const char* name : kHostFunctions) {
+    for (const char* name : kHostCallbackNames) {
         FARPROC address = GetProcAddress(module, name);
         if (address == nullptr) {
             FreeLibrary(module);

@@ -11,12 +11,12 @@ void Win32PluginWindows::ShowIndexDialog(WindowHandle host) {
     ::ShowIndexDialog(static_cast<HWND>(host), TheIndexServices());
 }
 
-int Win32PluginWindows::ShowSearchDialog(WindowHandle host) {
+SearchDialogEnd Win32PluginWindows::ShowSearchDialog(WindowHandle host) {
     return ::ShowSearchDialog(static_cast<HWND>(host), TheSearchServices());
 }
 
-int Win32PluginWindows::ShowResultWindow(WindowHandle host) {
-    return ::ShowResultWindow(static_cast<HWND>(host), TheResultServices());
+void Win32PluginWindows::ShowResultWindow(WindowHandle host) {
+    ::ShowResultWindow(static_cast<HWND>(host), TheResultServices());
 }
 
 void Win32PluginWindows::ShowSettingsDialog(WindowHandle host) {

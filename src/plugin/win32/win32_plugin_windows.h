@@ -6,8 +6,8 @@
 class Win32PluginWindows : public PluginWindows {
 public:
     void ShowIndexDialog(WindowHandle host) override;
-    int ShowSearchDialog(WindowHandle host) override;
-    int ShowResultWindow(WindowHandle host) override;
+    SearchDialogEnd ShowSearchDialog(WindowHandle host) override;
+    void ShowResultWindow(WindowHandle host) override;
     void ShowSettingsDialog(WindowHandle host) override;
     void ShowAboutBox(WindowHandle host) override;
 };

@@ -91,9 +91,12 @@ bool IsPaneKey(const MSG* message) {
            (message->wParam == VK_RETURN || message->wParam == VK_ESCAPE);
 }
 
-OptionItem OptionItemOf(int commandId) {
+constexpr OptionItem OptionItemOf(int commandId) {
     return static_cast<OptionItem>(commandId - IDM_OPTION_FIRST);
 }
+// A new item out of step with the menu ids fails here, not as its neighbour.
+static_assert(OptionItemOf(IDM_OPTION_FIRST) == OptionItem::SortEarlier);
+static_assert(OptionItemOf(IDM_OPTION_LAST) == OptionItem::SettingSaveSize);
 
 int PointsToPixels(HWND window, int points) {
     HDC dc = GetDC(window);
@@ -778,12 +781,11 @@ bool TfrmResult::PickFont(PaneFont& font) {
 
 } // namespace
 
-int ShowResultWindow(HWND host, ResultServices& services) {
+void ShowResultWindow(HWND host, ResultServices& services) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     if (!LoadRichEdit())
-        return 2;
+        return;
     TfrmResult window(services, host);
     window.ShowModal(host, IDD_RESULT);
-    return 2;
 }

@@ -5,5 +5,5 @@
 #include <windows.h>
 
 // Opens the result window modally over the host window; its first
-// activation searches with SearchFormula. Always 2.
-int ShowResultWindow(HWND host, ResultServices& services);
+// activation searches with SearchFormula.
+void ShowResultWindow(HWND host, ResultServices& services);

@@ -309,22 +309,26 @@ private:
     HintTooltips hints_;
 };
 
-int ShowModally(HWND host, SearchServices& services, std::optional<ResultWindowStart> start) {
+SearchDialogEnd ShowModally(HWND host, SearchServices& services,
+                            std::optional<ResultWindowStart> start) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     HWND owner = start ? start->Window : host;
     SearchDialog logic(services, host);
     TfrmSearch dialog(host, std::move(start), logic, services.Ui);
-    return dialog.ShowModal(owner, IDD_SEARCH) == 1 ? 1 : 2;
+    return dialog.ShowModal(owner, IDD_SEARCH) == 1 ? SearchDialogEnd::Search
+                                                    : SearchDialogEnd::Cancel;
 }
 
 } // namespace
 
-int ShowSearchDialog(HWND host, SearchServices& services) {
+SearchDialogEnd ShowSearchDialog(HWND host, SearchServices& services) {
     return ShowModally(host, services, std::nullopt);
 }
 
 int ShowSearchDialogOverResult(HWND host, SearchServices& services, HWND resultWindow,
                                const std::vector<std::string>& keywordItems) {
-    return ShowModally(host, services, ResultWindowStart{resultWindow, keywordItems});
+    const SearchDialogEnd end =
+        ShowModally(host, services, ResultWindowStart{resultWindow, keywordItems});
+    return end == SearchDialogEnd::Search ? 1 : 2;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/search_dialog_end.h"
 #include "search/search_services.h"
 
 #include <windows.h>
@@ -7,12 +8,12 @@
 #include <string>
 #include <vector>
 
-// Opens the search dialog modally over the host window; 1 after Search
-// (SearchFormula and SearchTargets are set), 2 after Cancel. Both throw
+// Opens the search dialog modally over the host window. Both throw
 // PluginError when the dialog cannot be opened.
-int ShowSearchDialog(HWND host, SearchServices& services);
+SearchDialogEnd ShowSearchDialog(HWND host, SearchServices& services);
 
 // Opens the search dialog from the result window: centred on it, with the
-// result window's keyword list and the current SearchFormula as the text.
+// result window's keyword list and the current SearchFormula as the text;
+// 1 after Search, 2 after Cancel, as the result window takes them.
 int ShowSearchDialogOverResult(HWND host, SearchServices& services, HWND resultWindow,
                                const std::vector<std::string>& keywordItems);

@@ -8,6 +8,7 @@
 #include "platform/win32/hint_tooltips.h"
 #include "settings/account_settings.h"
 #include "settings/option_help.h"
+#include "settings/settings_dialog_fields.h"
 #include "settings/settings_dialog_state.h"
 #include "settings/win32/file_open_dialog.h"
 #include "settings/win32/settings_page.h"
@@ -97,10 +98,6 @@ const Hint kHints[] = {
     {IDC_CHK_USE_TEMP_DIRECTORY, "メールボックスとは別の場所でインデックス作成を行います"},
 };
 
-// The edits whose values may be as long as a settings value can be.
-const int kUnlimitedEdits[] = {IDC_EDT_MKNMZ_OPTION, IDC_EDT_NAMAZU_OPTION, IDC_EDT_INDEXING_MENU,
-                               IDC_EDT_NAMAZU_MENU,  IDC_EDT_PERL_PATH,     IDC_EDT_MKNMZ_PATH,
-                               IDC_EDT_NAMAZU_PATH};
 const int kIntervalDigits = 3;
 
 const char kExecutableFilter[] = "実行ファイル(*.exe)|*.EXE";
@@ -215,8 +212,9 @@ void TfrmSetting::CreatePages() {
 void TfrmSetting::NameControls() {
     for (const NamedControl& control : kControlNames)
         NameControl(Control(control.Id), control.Name);
-    for (int id : kUnlimitedEdits)
-        SendMessageW(Control(id), EM_SETLIMITTEXT, 0, 0);
+    // The text edits take values as long as a settings value can be.
+    for (const EditField& field : kEditFields)
+        SendMessageW(Control(field.ControlId), EM_SETLIMITTEXT, 0, 0);
     SendMessageW(Control(IDC_EDT_NUMBER_OF_MAIL), EM_SETLIMITTEXT, kIntervalDigits, 0);
 }
 
@@ -283,25 +281,12 @@ void TfrmSetting::ShowState(const SettingsDialogState& state) {
                  SettingsDialogState::kHighestInterval);
     SendMessageW(upDown, UDM_SETPOS32, 0, state.IntervalCountMail);
 
-    Check(IDC_CHK_FORCE_INDEXING, state.ForceIndexing);
-    Check(IDC_CHK_EXIT_INDEXING_ON_FINISH, state.ExitIndexingOnFinish);
-    Check(IDC_CHK_SEARCH_ON_CHANGE_SETTINGS, state.SearchOnChangeSettings);
-    Check(IDC_CHK_RENAME_TO_FOLDER_NAME, state.RenameToFolderName);
-    Check(IDC_CHK_EXIT_SEARCH_ON_MAIL_VIEW, state.ExitSearchOnMailView);
-    Check(IDC_CHK_CONFIRM_COMMAND_LINE, state.ConfirmCommandLine);
-    SetText(IDC_EDT_MKNMZ_OPTION, state.MknmzOption);
-    SetText(IDC_EDT_NAMAZU_OPTION, state.NamazuOption);
-    Check(IDC_CHK_SHOW_WINDOW, state.ShowWindow);
-    Check(IDC_CHK_IN_DOS_WINDOW, state.InDosWindow);
-    Check(IDC_CHK_MINIMIZE, state.Minimize);
     Check(IDC_RBTN_VERSION13, state.NamazuVersion == SettingsDialogState::Namazu13);
     Check(IDC_RBTN_VERSION20, state.NamazuVersion == SettingsDialogState::Namazu20);
-    SetText(IDC_EDT_INDEXING_MENU, state.IndexingMenu);
-    SetText(IDC_EDT_NAMAZU_MENU, state.NamazuMenu);
-    SetText(IDC_EDT_PERL_PATH, state.PerlPath);
-    SetText(IDC_EDT_MKNMZ_PATH, state.MknmzPath);
-    SetText(IDC_EDT_NAMAZU_PATH, state.NamazuPath);
-    Check(IDC_CHK_USE_TEMP_DIRECTORY, state.UseTempDirectory);
+    for (const CheckBoxField& field : kCheckBoxFields)
+        Check(field.ControlId, state.*field.State);
+    for (const EditField& field : kEditFields)
+        SetText(field.ControlId, state.*field.State);
 }
 
 SettingsDialogState TfrmSetting::StateOfControls() const {
@@ -314,24 +299,11 @@ SettingsDialogState TfrmSetting::StateOfControls() const {
     const int position = static_cast<int>(SendMessageW(Control(IDC_UPDOWN1), UDM_GETPOS32, 0, 0));
     state.IntervalCountMail = std::clamp(position, SettingsDialogState::kLowestInterval,
                                          SettingsDialogState::kHighestInterval);
-    state.ForceIndexing = Checked(IDC_CHK_FORCE_INDEXING);
-    state.ExitIndexingOnFinish = Checked(IDC_CHK_EXIT_INDEXING_ON_FINISH);
-    state.SearchOnChangeSettings = Checked(IDC_CHK_SEARCH_ON_CHANGE_SETTINGS);
-    state.RenameToFolderName = Checked(IDC_CHK_RENAME_TO_FOLDER_NAME);
-    state.ExitSearchOnMailView = Checked(IDC_CHK_EXIT_SEARCH_ON_MAIL_VIEW);
-    state.ConfirmCommandLine = Checked(IDC_CHK_CONFIRM_COMMAND_LINE);
-    state.MknmzOption = Text(IDC_EDT_MKNMZ_OPTION);
-    state.NamazuOption = Text(IDC_EDT_NAMAZU_OPTION);
-    state.ShowWindow = Checked(IDC_CHK_SHOW_WINDOW);
-    state.InDosWindow = Checked(IDC_CHK_IN_DOS_WINDOW);
-    state.Minimize = Checked(IDC_CHK_MINIMIZE);
     state.NamazuVersion = SelectedVersion();
-    state.IndexingMenu = Text(IDC_EDT_INDEXING_MENU);
-    state.NamazuMenu = Text(IDC_EDT_NAMAZU_MENU);
-    state.PerlPath = Text(IDC_EDT_PERL_PATH);
-    state.MknmzPath = Text(IDC_EDT_MKNMZ_PATH);
-    state.NamazuPath = Text(IDC_EDT_NAMAZU_PATH);
-    state.UseTempDirectory = Checked(IDC_CHK_USE_TEMP_DIRECTORY);
+    for (const CheckBoxField& field : kCheckBoxFields)
+        state.*field.State = Checked(field.ControlId);
+    for (const EditField& field : kEditFields)
+        state.*field.State = Text(field.ControlId);
     return state;
 }
 

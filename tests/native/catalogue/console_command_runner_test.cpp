@@ -25,7 +25,7 @@ struct CaptureScript {
     unsigned long StartError = 0;
     std::deque<Round> Rounds;
     std::vector<size_t> Limits;
-    std::vector<int> MarksWhileReading;
+    std::vector<bool> CapturingWhileReading;
     unsigned long ExitCode = 0;
 };
 
@@ -47,7 +47,7 @@ public:
     bool ReadAvailable(std::string& output, size_t maxBytes) override {
         log_.push_back("read");
         script_.Limits.push_back(maxBytes);
-        script_.MarksWhileReading.push_back(view_.Mark);
+        script_.CapturingWhileReading.push_back(view_.Capturing);
         const CaptureScript::Round round = script_.Rounds.front();
         script_.Rounds.pop_front();
         output += round.Output;
@@ -137,8 +137,8 @@ TEST_F(ConsoleCommandRunnerTest, CapturesInRoundsOfSleepReadAndMessages) {
                                "wait 100"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(view.Text, kHeader + "a\r\n" + "bc\r\n");
-    EXPECT_EQ(process.MarksWhileReading, (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(view.Mark, 1);
+    EXPECT_EQ(process.CapturingWhileReading, (std::vector<bool>{true, true, true}));
+    EXPECT_FALSE(view.Capturing);
     EXPECT_EQ(process.Limits, std::vector<size_t>(3, ConsoleCommandRunner::kLargestRound));
     EXPECT_TRUE(ui.Boxes.empty());
 }
@@ -189,7 +189,7 @@ TEST_F(ConsoleCommandRunnerTest, ReportsAPipeThatCannotBeCreated) {
     EXPECT_EQ(ui.Boxes[0].Kind, "message");
     EXPECT_EQ(ui.Boxes[0].Text, PipeFailureMessage());
     EXPECT_EQ(view.Text, kHeader);
-    EXPECT_EQ(view.Mark, 1);
+    EXPECT_FALSE(view.Capturing);
 }
 
 TEST_F(ConsoleCommandRunnerTest, ReportsAProgramThatCannotStart) {
@@ -201,7 +201,7 @@ TEST_F(ConsoleCommandRunnerTest, ReportsAProgramThatCannotStart) {
     ASSERT_EQ(ui.Boxes.size(), 1u);
     EXPECT_EQ(ui.Boxes[0].Kind, "message");
     EXPECT_EQ(ui.Boxes[0].Text, CaptureStartFailureMessage(kCommand, 3));
-    EXPECT_EQ(view.Mark, 1);
+    EXPECT_FALSE(view.Capturing);
 }
 
 TEST_F(ConsoleCommandRunnerTest, StartsTheOtherModesWithTheirShowValues) {
@@ -260,7 +260,7 @@ TEST_F(ConsoleCommandRunnerTest, ACaptureRunToTheEndGivesTheExitCodeOrIsStopped)
     EXPECT_EQ(end.ExitCode, std::nullopt);
     EXPECT_EQ(log, (EventLog{"pipe", "start " + kCommand + " in " + kWorkDir, "sleep 100", "read",
                              "messages", "terminate", "wait 100"}));
-    EXPECT_EQ(view.Mark, 1);
+    EXPECT_FALSE(view.Capturing);
 }
 
 } // namespace

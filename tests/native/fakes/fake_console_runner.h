@@ -12,7 +12,7 @@
 class FakeConsoleTextView : public ConsoleTextView {
 public:
     std::string Text;
-    int Mark = 1;
+    bool Capturing = false;
     int Refreshes = 0;
     // The caret is scrolled into view after the text reached this length.
     std::vector<size_t> ShownEnds;
@@ -21,8 +21,8 @@ public:
     void AppendText(const std::string& text) override { Text += text; }
     void ShowEnd() override { ShownEnds.push_back(Text.size()); }
     void Refresh() override { ++Refreshes; }
-    int BusyMark() const override { return Mark; }
-    void SetBusyMark(int mark) override { Mark = mark; }
+    bool IsCapturing() const override { return Capturing; }
+    void SetCapturing(bool capturing) override { Capturing = capturing; }
 };
 
 // A program that ends as soon as it is waited for. Each wait's rhythm is
@@ -50,7 +50,7 @@ private:
 };
 
 // Records every command; starts nothing. A capture writes CaptureOutput into
-// the view, with the busy mark 0 meanwhile, as the real runner does. Runs to
+// the view, capturing meanwhile, as the real runner does. Runs to
 // the end give ExitCodes in turn (0 once they run out), or are stopped when
 // the stop request holds after WhileWaiting.
 class FakeConsoleRunner : public ConsoleRunner {
@@ -73,9 +73,9 @@ public:
                                                       ConsoleTextView* textView) override {
         Calls.push_back({commandLine, workDir, mode, textView});
         if (mode == rmCapture && textView != nullptr && !StartFails) {
-            textView->SetBusyMark(0);
+            textView->SetCapturing(true);
             textView->AppendText(CaptureOutput);
-            textView->SetBusyMark(1);
+            textView->SetCapturing(false);
         }
         if (StartFails || (mode != rmHidden && mode != rmNormal && mode != rmMinimized))
             return nullptr;

@@ -11,8 +11,7 @@
 class FakePluginWindows : public PluginWindows {
 public:
     std::vector<std::string> Opened;
-    int SearchResult = 2;
-    int ResultWindowResult = 2;
+    SearchDialogEnd SearchResult = SearchDialogEnd::Cancel;
     std::function<void()> OnIndexDialog;
 
     void ShowIndexDialog(WindowHandle) override {
@@ -20,14 +19,11 @@ public:
         if (OnIndexDialog)
             OnIndexDialog();
     }
-    int ShowSearchDialog(WindowHandle) override {
+    SearchDialogEnd ShowSearchDialog(WindowHandle) override {
         Opened.push_back("search");
         return SearchResult;
     }
-    int ShowResultWindow(WindowHandle) override {
-        Opened.push_back("result");
-        return ResultWindowResult;
-    }
+    void ShowResultWindow(WindowHandle) override { Opened.push_back("result"); }
     void ShowSettingsDialog(WindowHandle) override { Opened.push_back("settings"); }
     void ShowAboutBox(WindowHandle) override { Opened.push_back("about"); }
 };

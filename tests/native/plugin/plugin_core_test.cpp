@@ -242,15 +242,14 @@ TEST_F(PluginCoreTest, IndexCommandIsRefusedWhileAnUpdateRuns) {
 TEST_F(PluginCoreTest, SearchCommandOpensTheResultWindowOnlyForASearch) {
     state.SearchFormula = "old";
     state.SearchTargets = {1, 2};
-    windows.SearchResult = 2;
+    windows.SearchResult = SearchDialogEnd::Cancel;
     EXPECT_EQ(core.SearchMenuProc(window), 1);
     EXPECT_EQ(windows.Opened, std::vector<std::string>{"search"});
     EXPECT_TRUE(state.SearchFormula.empty());
     EXPECT_TRUE(state.SearchTargets.empty());
 
-    windows.SearchResult = 1;
-    windows.ResultWindowResult = 7;
-    EXPECT_EQ(core.SearchMenuProc(window), 7);
+    windows.SearchResult = SearchDialogEnd::Search;
+    EXPECT_EQ(core.SearchMenuProc(window), 2);
     EXPECT_EQ(windows.Opened, (std::vector<std::string>{"search", "search", "result"}));
 }
 
