@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/handles.h"
+#include "platform/search_dialog_end.h"
 #include "result/mail_preview.h"
 #include "result/result_rendering.h"
 
@@ -53,7 +54,7 @@ public:
     virtual void CopyToClipboard(const std::string& text) = 0;
     // The font dialog preset with font; false when cancelled.
     virtual bool PickFont(PaneFont& font) = 0;
-    // The search dialog over this window with its keyword list; 1 for Search.
-    virtual int ShowSearchDialog(const std::vector<std::string>& keywordItems) = 0;
+    // The search dialog over this window with its keyword list.
+    virtual SearchDialogEnd ShowSearchDialog(const std::vector<std::string>& keywordItems) = 0;
     virtual void ShowAboutBox() = 0;
 };

@@ -135,7 +135,7 @@ void ResultWindow::PreviousPageClick() {
 }
 
 void ResultWindow::btnSetCriteriaClick() {
-    if (view_.ShowSearchDialog(keywordItems_) != 1)
+    if (view_.ShowSearchDialog(keywordItems_) != SearchDialogEnd::Search)
         return;
     view_.SetKeywordText(services_.Search.SearchFormula);
     btnSearchClick();

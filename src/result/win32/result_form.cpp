@@ -165,7 +165,7 @@ public:
     void CloseWindow() override { FormClose(); }
     void CopyToClipboard(const std::string& text) override;
     bool PickFont(PaneFont& font) override;
-    int ShowSearchDialog(const std::vector<std::string>& keywordItems) override {
+    SearchDialogEnd ShowSearchDialog(const std::vector<std::string>& keywordItems) override {
         return ShowSearchDialogOverResult(host_, search_, Handle(), keywordItems);
     }
     void ShowAboutBox() override { ::ShowAboutBox(Handle()); }

@@ -326,9 +326,7 @@ SearchDialogEnd ShowSearchDialog(HWND host, SearchServices& services) {
     return ShowModally(host, services, std::nullopt);
 }
 
-int ShowSearchDialogOverResult(HWND host, SearchServices& services, HWND resultWindow,
-                               const std::vector<std::string>& keywordItems) {
-    const SearchDialogEnd end =
-        ShowModally(host, services, ResultWindowStart{resultWindow, keywordItems});
-    return end == SearchDialogEnd::Search ? 1 : 2;
+SearchDialogEnd ShowSearchDialogOverResult(HWND host, SearchServices& services, HWND resultWindow,
+                                           const std::vector<std::string>& keywordItems) {
+    return ShowModally(host, services, ResultWindowStart{resultWindow, keywordItems});
 }

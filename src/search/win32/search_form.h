@@ -13,7 +13,6 @@
 SearchDialogEnd ShowSearchDialog(HWND host, SearchServices& services);
 
 // Opens the search dialog from the result window: centred on it, with the
-// result window's keyword list and the current SearchFormula as the text;
-// 1 after Search, 2 after Cancel, as the result window takes them.
-int ShowSearchDialogOverResult(HWND host, SearchServices& services, HWND resultWindow,
-                               const std::vector<std::string>& keywordItems);
+// result window's keyword list and the current SearchFormula as the text.
+SearchDialogEnd ShowSearchDialogOverResult(HWND host, SearchServices& services, HWND resultWindow,
+                                           const std::vector<std::string>& keywordItems);

@@ -83,7 +83,9 @@ public:
         font = {"Arial", 14, true};
         return FontChosen;
     }
-    int ShowSearchDialog(const std::vector<std::string>&) override { return 2; }
+    SearchDialogEnd ShowSearchDialog(const std::vector<std::string>&) override {
+        return SearchDialogEnd::Cancel;
+    }
     void ShowAboutBox() override {}
 };
 
