@@ -35,8 +35,9 @@ void RichEditConsoleView::ShowEnd() {
     SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 
+// What changed is invalid already; repainting the whole view every round
+// cost a captured mknmz run a tenth of its time under Wine.
 void RichEditConsoleView::Refresh() {
-    InvalidateRect(edit_, nullptr, FALSE);
     UpdateWindow(edit_);
 }
 
