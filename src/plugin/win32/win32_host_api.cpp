@@ -36,12 +36,12 @@ bool Win32HostApi::Bind() {
         found[name] = address;
     }
     module_ = module;
-    registCallback_ = As<RegistCallbackFunction>(found["_APARegistCallback@8"]);
-    getAccount_ = As<PathOfWindowFunction>(found["_APAGetAccount@4"]);
-    getMailbox_ = As<GetMailboxFunction>(found["_APAGetMailbox@0"]);
-    folderGetCurrentFolder_ = As<PathOfWindowFunction>(found["_APAFolderGetCurrentFolder@4"]);
-    folderOpenMail_ = As<FolderOpenMailFunction>(found["_APAFolderOpenMail@12"]);
-    jisToSjis_ = As<JisToSjisFunction>(found["_APAJisToSjis@12"]);
+    registCallback_ = As<RegistCallbackFunction>(found[kRegistCallbackName]);
+    getAccount_ = As<PathOfWindowFunction>(found[kGetAccountName]);
+    getMailbox_ = As<GetMailboxFunction>(found[kGetMailboxName]);
+    folderGetCurrentFolder_ = As<PathOfWindowFunction>(found[kFolderGetCurrentFolderName]);
+    folderOpenMail_ = As<FolderOpenMailFunction>(found[kFolderOpenMailName]);
+    jisToSjis_ = As<JisToSjisFunction>(found[kJisToSjisName]);
     return true;
 }
 
