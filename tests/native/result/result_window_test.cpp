@@ -424,7 +424,8 @@ TEST_F(ResultWindowTest, MoreHitsThanAPageAreReachedPageByPage) {
     window.btnViewCommandLineClick();
     EXPECT_EQ(View.Clipboard, Runner.Calls[2].CommandLine);
 
-    Runner.Output = ResultPageText(1, 20, 20).c_str();
+    const std::string whole = ResultPageText(1, 20, 20);
+    Runner.Output = whole.c_str();
     window.btnSearchClick();
     EXPECT_EQ(View.PageButtons, std::make_pair(false, false)) << "one page has no pages beside it";
 }
