@@ -171,8 +171,8 @@ std::string PageNotice(const ResultPage& page, int pageSize) {
     return ShownRange(page) + " (" + PageKeys(page, pageSize) + ")";
 }
 
-std::string WithPageNotice(const std::string& resultText, int pageSize) {
-    const std::optional<ResultPage> page = ResultPageOf(resultText);
+std::string WithPageNotice(const std::string& resultText, const std::optional<ResultPage>& page,
+                           int pageSize) {
     const std::string notice = page ? PageNotice(*page, pageSize) : "";
     if (notice.empty())
         return resultText;

@@ -38,6 +38,7 @@ int PreviousPageWhence(const ResultPage& page, int pageSize);
 // the keys to the pages beside it; empty when the page shows every hit.
 std::string PageNotice(const ResultPage& page, int pageSize);
 
-// resultText with its page's notice as a further last line, where it moves
-// no hit; resultText itself when there is no notice.
-std::string WithPageNotice(const std::string& resultText, int pageSize);
+// resultText with the notice of its page (ResultPageOf's) as a further last
+// line, where it moves no hit; resultText itself when there is no notice.
+std::string WithPageNotice(const std::string& resultText, const std::optional<ResultPage>& page,
+                           int pageSize);

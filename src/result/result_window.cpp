@@ -109,16 +109,16 @@ void ResultWindow::SearchWith(const std::string& formula, int whence) {
         ~SearchEnd() { View.SetSearchEnabled(true); }
     } end{view_};
     hits_.Clear();
-    ShowPage(std::nullopt);
+    RememberPage(std::nullopt);
     SearchOutcome outcome = run_.RunSearch(formula, options_, keywordItems_, whence);
     keywordItems_ = std::move(outcome.KeywordItems);
     if (outcome.Ran)
         last_ = std::move(*outcome.Ran);
     hits_ = std::move(outcome.Hits);
-    ShowPage(outcome.Page);
+    RememberPage(outcome.Page);
 }
 
-void ResultWindow::ShowPage(const std::optional<ResultPage>& page) {
+void ResultWindow::RememberPage(const std::optional<ResultPage>& page) {
     page_ = page;
     view_.ShowPageButtons(page_ && HasPreviousPage(*page_), page_ && HasNextPage(*page_));
 }

@@ -79,7 +79,7 @@ public:
 
 private:
     void SearchWith(const std::string& formula, int whence = 0);
-    void ShowPage(const std::optional<ResultPage>& page);
+    void RememberPage(const std::optional<ResultPage>& page);
     TSettings& Settings() { return services_.Search.Store.Settings; }
     const TSettings& Settings() const { return services_.Search.Store.Settings; }
 

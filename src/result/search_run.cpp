@@ -149,8 +149,8 @@ void SearchRun::ShowResultFile(const std::string& resultFile, const ResultOption
     }
     const RenderOptions render = ResultRenderOptions(
         Settings(), services_.Search.Catalogue, services_.Search.SearchTargets, !options.NoColour);
-    const int pageSize = PageSize(options.Count);
-    view_.ShowResult(RenderResult(WithPageNotice(*bytes, pageSize), render, outcome.Hits));
     outcome.Page = ResultPageOf(*bytes);
+    const std::string shown = WithPageNotice(*bytes, outcome.Page, PageSize(options.Count));
+    view_.ShowResult(RenderResult(shown, render, outcome.Hits));
     services_.Files.RemoveFile(resultFile);
 }

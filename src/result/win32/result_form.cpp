@@ -195,6 +195,7 @@ private:
     void FormClose();
     void Layout();
     void ShowPage(int page);
+    void ShowPageButtonWindows(bool resultPageInFront);
     void SetPaneFont(int id, const PaneFont& font);
     void Subclass(HWND pane);
     HWND PaneForNewText(int id);
@@ -476,8 +477,7 @@ void TfrmResult::ShowPage(int page) {
     SendMessageW(Item(IDC_RESULT_PAGE), TCM_SETCURSEL, page, 0);
     for (int id : kResultPage)
         ShowWindow(Item(id), page == 0 ? SW_SHOW : SW_HIDE);
-    for (int id : kPageButtons)
-        ShowWindow(Item(id), page == 0 && showsPageButtons_ ? SW_SHOW : SW_HIDE);
+    ShowPageButtonWindows(page == 0);
     for (int id : kMailPage)
         ShowWindow(Item(id), page == 1 ? SW_SHOW : SW_HIDE);
 }
@@ -620,9 +620,12 @@ void TfrmResult::ShowPageButtons(bool previous, bool next) {
     showsPageButtons_ = previous || next;
     EnableWindow(Item(IDC_RESULT_PREVIOUS_PAGE), previous);
     EnableWindow(Item(IDC_RESULT_NEXT_PAGE), next);
-    const bool inFront = !IsMailPageInFront();
+    ShowPageButtonWindows(!IsMailPageInFront());
+}
+
+void TfrmResult::ShowPageButtonWindows(bool resultPageInFront) {
     for (int id : kPageButtons)
-        ShowWindow(Item(id), inFront && showsPageButtons_ ? SW_SHOW : SW_HIDE);
+        ShowWindow(Item(id), resultPageInFront && showsPageButtons_ ? SW_SHOW : SW_HIDE);
 }
 
 // Enter and Esc act here, as typed characters; their key presses are

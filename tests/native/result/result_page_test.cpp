@@ -57,14 +57,14 @@ TEST(ResultPageTest, TextsThatSayNoPageGiveNone) {
              total + "現在のリスト: 0 - 10\n", total + "現在のリスト: 1 - 10000000000\n",
              "検索式にマッチする 10 個の文書\n現在のリスト: 1 - 10\n"}) {
         EXPECT_EQ(Paging(text, 20), "none") << text;
-        EXPECT_EQ(WithPageNotice(text, 20), text);
+        EXPECT_EQ(WithPageNotice(text, ResultPageOf(text), 20), text);
     }
 }
 
 // The notice goes last, so a later page's hits are found and keep their
 // offsets.
 TEST(ResultPageTest, NoticeLeavesTheHitsOfALaterPageInPlace) {
-    const std::string noticed = WithPageNotice(kLastPage, 5);
+    const std::string noticed = WithPageNotice(kLastPage, ResultPageOf(kLastPage), 5);
     EXPECT_EQ(noticed, kLastPage + PageNotice({6, 7, 7}, 5) + "\r\n");
     HitList plainHits, noticedHits;
     RenderResult(kLastPage, {}, plainHits);
